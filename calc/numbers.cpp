@@ -1,0 +1,180 @@
+#include "calc/numbers.hpp"
+
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <limits>
+#include <locale.h>
+
+namespace orvane {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
+// The "C" locale, made once, used for every formatting call.
+locale_t cLocale() {
+    static locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return loc;
+}
+
+}  // namespace
+
+double readReal(std::string_view text, std::size_t maxChars) {
+    text = text.substr(0, std::min(text.size(), maxChars));
+    std::size_t i = 0;
+    while (i < text.size() && isSpace(text[i])) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    const std::size_t start = i;
+    std::size_t digits = 0;
+    while (i < text.size() && isDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && isDigit(text[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return 0.0;
+    }
+    // An exponent counts only when digits follow it: "1e" reads as 1.
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            ++j;
+        }
+        if (j < text.size() && isDigit(text[j])) {
+            while (j < text.size() && isDigit(text[j])) {
+                ++j;
+            }
+            i = j;
+        }
+    }
+    double value = 0.0;
+    const char* first = text.data() + start;
+    const char* last = text.data() + i;
+    auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range) {
+        // Too large gives infinity, too small gives zero, as the C library does.
+        const std::string_view number(first, static_cast<std::size_t>(last - first));
+        const std::size_t e = number.find_first_of("eE");
+        const bool negativeExponent =
+            e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-';
+        value = negativeExponent ? 0.0 : std::numeric_limits<double>::infinity();
+    } else if (ec != std::errc()) {
+        value = 0.0;
+    }
+    (void)ptr;
+    return negative ? -value : value;
+}
+
+std::int32_t readInt(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && text[i] == '-') {
+        negative = true;
+        ++i;
+    }
+    std::int64_t value = 0;
+    std::size_t digits = 0;
+    while (i < text.size() && isDigit(text[i])) {
+        value = value * 10 + (text[i] - '0');
+        ++digits;
+        ++i;
+        if (value > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1) {
+            return 0;
+        }
+    }
+    if (digits == 0) {
+        return 0;
+    }
+    if (negative) {
+        value = -value;
+    }
+    if (value > std::numeric_limits<std::int32_t>::max() ||
+        value < std::numeric_limits<std::int32_t>::min()) {
+        return 0;
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+std::string formatC(const char* format, ...) {
+    locale_t previous = uselocale(cLocale());
+    va_list args;
+    va_start(args, format);
+    va_list copy;
+    va_copy(copy, args);
+    char small[128];
+    const int n = std::vsnprintf(small, sizeof small, format, args);
+    va_end(args);
+    std::string out;
+    if (n < 0) {
+        out.clear();
+    } else if (static_cast<std::size_t>(n) < sizeof small) {
+        out.assign(small, static_cast<std::size_t>(n));
+    } else {
+        out.resize(static_cast<std::size_t>(n) + 1);
+        std::vsnprintf(out.data(), out.size(), format, copy);
+        out.resize(static_cast<std::size_t>(n));
+    }
+    va_end(copy);
+    uselocale(previous);
+    return out;
+}
+
+std::string formatReal(const char* format, double value) {
+    if (!std::isfinite(value)) {
+        return kNoResult;
+    }
+    locale_t previous = uselocale(cLocale());
+    char buffer[400];  // "%f" of the largest double has 309 digits before the point
+    const int n = std::snprintf(buffer, sizeof buffer, format, value);
+    uselocale(previous);
+    if (n < 0) {
+        return kNoResult;
+    }
+    return std::string(buffer, std::min<std::size_t>(static_cast<std::size_t>(n),
+                                                     sizeof buffer - 1));
+}
+
+std::string formatInt(std::int32_t value) { return formatC("%d", value); }
+
+std::optional<std::int32_t> truncToInt32(double value) {
+    if (!std::isfinite(value)) {
+        return std::nullopt;
+    }
+    const double t = std::trunc(value);
+    if (t < -2147483648.0 || t > 2147483647.0) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(t);
+}
+
+bool storeFinite(double& field, double value) {
+    if (!std::isfinite(value)) {
+        return false;
+    }
+    field = value;
+    return true;
+}
+
+}  // namespace orvane

@@ -1,0 +1,2 @@
+// Replaced by the headless host.
+namespace orvane {}

@@ -1,0 +1,90 @@
+#include "calc/numbers.hpp"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+
+namespace orvane {
+namespace {
+
+struct RealCase {
+    const char* text;
+    double value;
+};
+
+TEST(ReadReal, ReadsTheLongestLeadingNumber) {
+    const RealCase cases[] = {
+        {"120", 120.0},   {"  12.5kt", 12.5}, {"-3.25", -3.25}, {"+7", 7.0},
+        {".5", 0.5},      {"5.", 5.0},        {"1e3", 1000.0},  {"1e", 1.0},
+        {"2E-2x", 0.02},  {"1.5.5", 1.5},     {"", 0.0},        {"abc", 0.0},
+        {"-", 0.0},       {".", 0.0},         {"0x1A", 0.0},    {"inf", 0.0},
+        {"nan", 0.0},     {"--5", 0.0},       {"1,5", 1.0},     {"\t 42", 42.0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(readReal(c.text), c.value) << c.text;
+    }
+}
+
+TEST(ReadReal, ReadsOnlyTheFirstCharactersOfAField) {
+    EXPECT_EQ(readReal("12345678901234567"), 12345678901234.0);
+    EXPECT_EQ(readReal("123456789012", 9), 123456789.0);
+}
+
+TEST(ReadReal, HugeExponentsGiveInfinityOrZeroNeverGarbage) {
+    EXPECT_TRUE(std::isinf(readReal("1e999")));
+    EXPECT_TRUE(std::isinf(readReal("-1e999")));
+    EXPECT_LT(readReal("-1e999"), 0.0);
+    EXPECT_EQ(readReal("1e-999"), 0.0);
+}
+
+TEST(ReadReal, IgnoresTheProcessLocale) {
+    const char* old = std::setlocale(LC_ALL, nullptr);
+    std::string saved = old ? old : "C";
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+        std::setlocale(LC_ALL, "C.UTF-8");
+    }
+    EXPECT_EQ(readReal("1.5"), 1.5);
+    EXPECT_EQ(formatC("%1.1f", 1.5), "1.5");
+    std::setlocale(LC_ALL, saved.c_str());
+}
+
+TEST(ReadInt, StopsAtTheFirstOtherCharacter) {
+    EXPECT_EQ(readInt("360"), 360);
+    EXPECT_EQ(readInt("  -5"), -5);
+    EXPECT_EQ(readInt("12.5"), 12);
+    EXPECT_EQ(readInt("12abc"), 12);
+    EXPECT_EQ(readInt("abc"), 0);
+    EXPECT_EQ(readInt("-"), 0);
+    EXPECT_EQ(readInt("+5"), 0);
+    EXPECT_EQ(readInt("2147483647"), 2147483647);
+    EXPECT_EQ(readInt("-2147483648"), -2147483647 - 1);
+    EXPECT_EQ(readInt("2147483648"), 0);
+    EXPECT_EQ(readInt("99999999999999999999"), 0);
+}
+
+TEST(Format, WritesPrintfFormatsWithAPoint) {
+    EXPECT_EQ(formatReal("%03.0f\u00b0", 99.594), "100\u00b0");
+    EXPECT_EQ(formatReal("%03.0f\u00b0", 5.4), "005\u00b0");
+    EXPECT_EQ(formatReal("%1.1fnm", 641.27), "641.3nm");
+    EXPECT_EQ(formatInt(-17), "-17");
+}
+
+TEST(Format, ANumberThatIsNotFiniteShowsDashes) {
+    EXPECT_EQ(formatReal("%1.0f kt", std::nan("")), "----");
+    EXPECT_EQ(formatReal("%1.0f kt", INFINITY), "----");
+    EXPECT_EQ(formatReal("%1.2f", -INFINITY), "----");
+}
+
+TEST(TruncToInt32, RefusesWhatDoesNotFit) {
+    EXPECT_EQ(truncToInt32(118.9), 118);
+    EXPECT_EQ(truncToInt32(-3.7), -3);
+    EXPECT_FALSE(truncToInt32(3e9).has_value());
+    EXPECT_FALSE(truncToInt32(std::nan("")).has_value());
+    double field = 5.0;
+    EXPECT_FALSE(storeFinite(field, INFINITY));
+    EXPECT_EQ(field, 5.0);
+}
+
+}  // namespace
+}  // namespace orvane
