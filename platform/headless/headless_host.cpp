@@ -1,0 +1,624 @@
+#include "platform/headless/headless_host.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "res/menu.hpp"
+
+namespace orvane {
+
+namespace {
+
+constexpr int kNoCode = -1;
+
+int setFocusCode(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Edit:
+            return notify::kEditSetFocus;
+        case ControlKind::Combo:
+            return notify::kComboSetFocus;
+        default:
+            return kNoCode;
+    }
+}
+
+int killFocusCode(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Edit:
+            return notify::kEditKillFocus;
+        case ControlKind::Combo:
+            return notify::kComboKillFocus;
+        default:
+            return kNoCode;
+    }
+}
+
+int changeCode(ControlKind kind) {
+    return kind == ControlKind::Edit ? notify::kEditChange : notify::kComboEditChange;
+}
+
+bool takesFocus(const HeadlessControl& c) {
+    switch (c.kind) {
+        case ControlKind::Edit:
+        case ControlKind::Combo:
+        case ControlKind::PushButton:
+        case ControlKind::RadioButton:
+            return true;
+        default:
+            return false;
+    }
+}
+
+const char* kindName(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Static:
+            return "static";
+        case ControlKind::Edit:
+            return "edit";
+        case ControlKind::Combo:
+            return "combo";
+        case ControlKind::PushButton:
+            return "button";
+        case ControlKind::RadioButton:
+            return "radio";
+        case ControlKind::GroupBox:
+            return "group";
+        case ControlKind::Picture:
+            return "picture";
+    }
+    return "?";
+}
+
+// Splits UTF-8 text into its characters (each a short string).
+std::vector<std::string> characters(const std::string& text) {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        std::size_t n = 1;
+        if (c >= 0xF0) {
+            n = 4;
+        } else if (c >= 0xE0) {
+            n = 3;
+        } else if (c >= 0xC0) {
+            n = 2;
+        }
+        n = std::min(n, text.size() - i);
+        out.push_back(text.substr(i, n));
+        i += n;
+    }
+    return out;
+}
+
+class RecordingPainter : public Painter {
+public:
+    std::vector<DrawCall> calls;
+    void fillRect(int left, int top, int right, int bottom, Rgb fill) override {
+        calls.push_back({DrawCall::Kind::Rect, {}, left, top, right, bottom, Align::Left, {}, fill});
+    }
+    void drawText(std::string_view text, int left, int top, int right, int bottom, Align align,
+                  Rgb foreground, Rgb background) override {
+        calls.push_back({DrawCall::Kind::Text, std::string(text), left, top, right, bottom, align,
+                         foreground, background});
+    }
+    void drawLine(int x1, int y1, int x2, int y2) override {
+        calls.push_back({DrawCall::Kind::Line, {}, x1, y1, x2, y2, Align::Left, {}, {}});
+    }
+    void drawPictureFile(std::string_view file, int x, int y, int width, int height) override {
+        calls.push_back({DrawCall::Kind::Picture, std::string(file), x, y, x + width, y + height,
+                         Align::Left, {}, {}});
+    }
+};
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// HeadlessWindow
+
+HeadlessWindow::HeadlessWindow(HeadlessHost& host, WindowProc& proc, const DialogTemplate* tmpl,
+                               std::string title)
+    : host_(host), proc_(proc), template_(tmpl), title_(std::move(title)) {
+    if (tmpl == nullptr) {
+        return;
+    }
+    for (const ControlTemplate& t : tmpl->controls) {
+        HeadlessControl c;
+        c.id = t.id;
+        c.kind = t.kind;
+        c.style = t.style;
+        c.text = t.text;
+        c.visible = (t.style & cs::kHidden) == 0;
+        c.rect = PixelRect{t.x, t.y, t.width, t.height};
+        controls_.push_back(std::move(c));
+    }
+}
+
+HeadlessControl* HeadlessWindow::control(int id) {
+    for (HeadlessControl& c : controls_) {
+        if (c.id == id) {
+            return &c;
+        }
+    }
+    return nullptr;
+}
+
+const HeadlessControl* HeadlessWindow::control(int id) const {
+    return const_cast<HeadlessWindow*>(this)->control(id);
+}
+
+std::string HeadlessWindow::text(int id) const {
+    const HeadlessControl* c = control(id);
+    return c ? c->text : std::string();
+}
+
+void HeadlessWindow::setText(int id, std::string_view text) {
+    HeadlessControl* c = control(id);
+    if (c == nullptr) {
+        return;
+    }
+    c->text = std::string(text);
+    if (c->kind == ControlKind::Edit) {
+        notify(id, notify::kEditChange);  // a program write into an edit raises its change
+    }
+}
+
+void HeadlessWindow::show(int id, bool visible) {
+    if (HeadlessControl* c = control(id)) {
+        c->visible = visible;
+    }
+}
+
+bool HeadlessWindow::visible(int id) const {
+    const HeadlessControl* c = control(id);
+    return c != nullptr && c->visible;
+}
+
+void HeadlessWindow::move(int id, PixelRect rect) {
+    if (HeadlessControl* c = control(id)) {
+        c->rect = rect;
+    }
+}
+
+void HeadlessWindow::setChecked(int id, bool checked) {
+    if (HeadlessControl* c = control(id)) {
+        c->checked = checked;
+    }
+}
+
+bool HeadlessWindow::checked(int id) const {
+    const HeadlessControl* c = control(id);
+    return c != nullptr && c->checked;
+}
+
+void HeadlessWindow::setFocus(int id) { moveFocus(id); }
+
+void HeadlessWindow::moveFocus(int id) {
+    if (id == focus_ || (id != 0 && control(id) == nullptr)) {
+        return;
+    }
+    const int previous = focus_;
+    const bool previousAnnounced = previous != 0 && previous == announced_;
+    focus_ = id;
+    const int serial = ++focusSerial_;
+    announced_ = 0;
+    if (previousAnnounced) {
+        if (const HeadlessControl* c = control(previous)) {
+            const int code = killFocusCode(c->kind);
+            if (code != kNoCode) {
+                notify(previous, code);
+            }
+        }
+    }
+    if (serial != focusSerial_ || id == 0) {
+        return;  // a handler moved the focus elsewhere meanwhile
+    }
+    announced_ = id;
+    const int code = setFocusCode(control(id)->kind);
+    if (code != kNoCode) {
+        notify(id, code);
+    }
+}
+
+void HeadlessWindow::focusFirstControl() {
+    for (const HeadlessControl& c : controls_) {
+        if ((c.style & cs::kTabStop) != 0 && c.visible && takesFocus(c)) {
+            moveFocus(c.id);
+            return;
+        }
+    }
+}
+
+void HeadlessWindow::addListEntry(int id, std::string_view entry) {
+    HeadlessControl* c = control(id);
+    if (c == nullptr) {
+        return;
+    }
+    c->list.emplace_back(entry);
+    if ((c->style & cs::kSorted) != 0) {
+        std::stable_sort(c->list.begin(), c->list.end());
+    }
+}
+
+void HeadlessWindow::end(int result) {
+    if (template_ == nullptr) {
+        host_.destroyMain();
+        return;
+    }
+    ended_ = true;
+    result_ = result;
+}
+
+void HeadlessWindow::message(std::string_view text) { host_.showMessage(text); }
+
+void HeadlessWindow::startTimer(int id, int periodMs) { host_.startTimer(this, id, periodMs); }
+
+void HeadlessWindow::stopTimer(int id) { host_.stopTimer(this, id); }
+
+int HeadlessWindow::runModal(int templateId, WindowProc& procedure) {
+    const DialogTemplate* tmpl = findDialogTemplate(templateId);
+    if (tmpl == nullptr) {
+        return -1;
+    }
+    HeadlessWindow dialog(host_, procedure, tmpl, tmpl->caption);
+    host_.pushModal(&dialog);
+    struct Pop {
+        HeadlessHost& host;
+        ~Pop() { host.popModal(); }
+    } pop{host_};
+    procedure.onOpen(dialog);
+    if (!dialog.ended() && dialog.focus() == 0) {
+        dialog.focusFirstControl();
+    }
+    if (!dialog.ended()) {
+        host_.paintWindow(dialog);
+    }
+    while (!dialog.ended()) {
+        host_.waitForUser();
+    }
+    return dialog.result();
+}
+
+// ---------------------------------------------------------------------------------------------
+// HeadlessHost
+
+HeadlessHost::HeadlessHost() = default;
+HeadlessHost::~HeadlessHost() = default;
+
+bool HeadlessHost::bringRunningCopyForward() { return main_ != nullptr; }
+
+Window* HeadlessHost::createMainWindow(std::string_view title, WindowProc& procedure) {
+    main_ = std::make_unique<HeadlessWindow>(*this, procedure, nullptr, std::string(title));
+    mainDestroyed_ = false;
+    procedure.onOpen(*main_);
+    paintMain();
+    return main_.get();
+}
+
+int HeadlessHost::runMessageLoop() {
+    mainShown_ = true;
+    paintMain();
+    while (main_ && !mainDestroyed_) {
+        waitForUser();
+    }
+    return 0;
+}
+
+void HeadlessHost::programEnded() {
+    stack_.clear();
+    timers_.clear();
+    main_.reset();
+    mainDestroyed_ = false;
+    mainShown_ = false;
+}
+
+void HeadlessHost::waitForUser() {
+    if (source_ == nullptr) {
+        throw ScriptEnded{};
+    }
+    source_->playNext();
+}
+
+void HeadlessHost::popModal() {
+    if (stack_.empty()) {
+        return;
+    }
+    HeadlessWindow* w = stack_.back();
+    stack_.pop_back();
+    std::erase_if(timers_, [w](const Timer& t) { return t.window == w; });
+    // The window that the dialog covered is painted again.
+    paintMain();
+}
+
+void HeadlessHost::destroyMain() {
+    if (!main_ || mainDestroyed_) {
+        return;
+    }
+    mainDestroyed_ = true;
+    main_->proc().onDestroy(*main_);
+    std::erase_if(timers_, [this](const Timer& t) { return t.window == main_.get(); });
+}
+
+void HeadlessHost::showMessage(std::string_view text) {
+    ++messagesShown_;
+    if (onMessageBox) {
+        onMessageBox(std::string(text));
+    }
+}
+
+void HeadlessHost::startTimer(HeadlessWindow* window, int id, int periodMs) {
+    stopTimer(window, id);
+    const int period = std::max(periodMs, 1);
+    timers_.push_back(Timer{window, id, period, now_ + period / 1000.0, timerOrder_++});
+}
+
+void HeadlessHost::stopTimer(HeadlessWindow* window, int id) {
+    std::erase_if(timers_, [&](const Timer& t) { return t.window == window && t.id == id; });
+}
+
+void HeadlessHost::deliverTimer(const Timer& timer) { timer.window->proc().onTimer(*timer.window, timer.id); }
+
+void HeadlessHost::elapse(double seconds) {
+    if (!(seconds >= 0.0) || !std::isfinite(seconds)) {
+        throw ScriptError("elapse takes a number of seconds, 0 or more");
+    }
+    // Work in whole milliseconds so that a long wait does not drift.
+    const double target = std::round((now_ + seconds) * 1000.0) / 1000.0;
+    for (;;) {
+        auto next = timers_.end();
+        for (auto it = timers_.begin(); it != timers_.end(); ++it) {
+            if (it->due <= target + 1e-9 &&
+                (next == timers_.end() || it->due < next->due ||
+                 (it->due == next->due && it->order < next->order))) {
+                next = it;
+            }
+        }
+        if (next == timers_.end()) {
+            break;
+        }
+        now_ = next->due;
+        const Timer fired = *next;
+        next->due = std::round((next->due + next->periodMs / 1000.0) * 1000.0) / 1000.0;
+        deliverTimer(fired);
+    }
+    now_ = target;
+}
+
+void HeadlessHost::tick(int timerId, int count) {
+    for (int i = 0; i < count; ++i) {
+        auto it = std::find_if(timers_.begin(), timers_.end(),
+                               [&](const Timer& t) { return t.id == timerId; });
+        if (it == timers_.end()) {
+            if (i == 0) {
+                throw ScriptError("timer " + std::to_string(timerId) + " is not running");
+            }
+            return;
+        }
+        deliverTimer(*it);
+    }
+}
+
+void HeadlessHost::paintMain() {
+    if (!main_ || mainDestroyed_) {
+        return;
+    }
+    RecordingPainter painter;
+    main_->proc().onPaint(*main_, painter);
+    lastPaint_ = std::move(painter.calls);
+}
+
+void HeadlessHost::paintWindow(HeadlessWindow& window) {
+    RecordingPainter painter;
+    window.proc().onPaint(window, painter);
+}
+
+bool HeadlessHost::startProcess(std::string_view program, std::string_view argument) {
+    if (helpViewerMissing_) {
+        return false;
+    }
+    (void)program;
+    processes_.emplace_back(argument);
+    return true;
+}
+
+HeadlessWindow& HeadlessHost::top() const {
+    if (!main_) {
+        throw ScriptError("the program is not running");
+    }
+    return stack_.empty() ? *main_ : *stack_.back();
+}
+
+HeadlessWindow& HeadlessHost::userControlWindow(int id, HeadlessControl*& control) const {
+    HeadlessWindow& w = top();
+    control = w.control(id);
+    if (control == nullptr) {
+        throw ScriptError("no control " + std::to_string(id) + " in the top window");
+    }
+    if (!control->visible) {
+        throw ScriptError("control " + std::to_string(id) + " is hidden");
+    }
+    return w;
+}
+
+void HeadlessHost::tap() {
+    HeadlessWindow& w = top();
+    w.proc().onTap(w);
+}
+
+void HeadlessHost::menu(int command) {
+    top();
+    if (!stack_.empty()) {
+        throw ScriptError("a dialog is open: the menu cannot be reached");
+    }
+    main_->notify(command, 0);
+}
+
+void HeadlessHost::accelerator(char letter) {
+    top();
+    if (!stack_.empty()) {
+        throw ScriptError("a dialog is open: the accelerator goes to the dialog");
+    }
+    for (const Accelerator& a : accelerators()) {
+        if (a.letter == letter) {
+            main_->notify(a.command, 1);
+            return;
+        }
+    }
+}
+
+void HeadlessHost::closeWindow() {
+    top();
+    if (!stack_.empty()) {
+        throw ScriptError("a dialog is open: close it first");
+    }
+    main_->proc().onCloseRequest(*main_);
+}
+
+void HeadlessHost::repaint() {
+    top();
+    paintMain();
+}
+
+void HeadlessHost::focus(int id) {
+    HeadlessControl* c = nullptr;
+    HeadlessWindow& w = userControlWindow(id, c);
+    if (!takesFocus(*c)) {
+        throw ScriptError("control " + std::to_string(id) + " cannot take the focus");
+    }
+    w.moveFocus(id);
+}
+
+void HeadlessHost::type(int id, const std::string& text) {
+    HeadlessControl* c = nullptr;
+    HeadlessWindow& w = userControlWindow(id, c);
+    if (c->kind != ControlKind::Edit && c->kind != ControlKind::Combo) {
+        throw ScriptError("control " + std::to_string(id) + " takes no typing");
+    }
+    if ((c->style & cs::kReadOnly) != 0) {
+        throw ScriptError("control " + std::to_string(id) + " is read-only");
+    }
+    if (w.focus() != id) {
+        const int shown = messagesShown_;
+        w.moveFocus(id);
+        if (messagesShown_ != shown || w.focus() != id) {
+            return;  // a message box took the keystrokes
+        }
+    }
+    const ControlKind kind = c->kind;
+    const bool digitsOnly = (c->style & cs::kDigits) != 0;
+    if (text.empty()) {
+        if (!c->text.empty()) {
+            c->text.clear();
+            w.notify(id, changeCode(kind));
+        }
+        return;
+    }
+    bool selected = true;  // typing replaces the whole text, selected first
+    for (const std::string& ch : characters(text)) {
+        if (w.ended() || &top() != &w) {
+            return;
+        }
+        HeadlessControl* now = w.control(id);
+        if (digitsOnly && !(ch.size() == 1 && ch[0] >= '0' && ch[0] <= '9')) {
+            continue;  // the field refuses anything but digits
+        }
+        if (selected) {
+            now->text = ch;
+            selected = false;
+        } else {
+            now->text += ch;
+        }
+        w.notify(id, changeCode(kind));
+    }
+}
+
+void HeadlessHost::click(int id) {
+    HeadlessControl* c = nullptr;
+    HeadlessWindow& w = userControlWindow(id, c);
+    if (c->kind != ControlKind::PushButton && c->kind != ControlKind::RadioButton) {
+        throw ScriptError("control " + std::to_string(id) + " is not a button");
+    }
+    if (w.focus() != id) {
+        const int shown = messagesShown_;
+        w.moveFocus(id);
+        if (messagesShown_ != shown) {
+            return;  // a message box came up during the focus change: the tap is lost
+        }
+    }
+    if (c->kind == ControlKind::RadioButton) {
+        // An automatic radio button checks itself and clears the rest of its group.
+        auto& all = w.controls();
+        auto self = std::find_if(all.begin(), all.end(),
+                                 [id](const HeadlessControl& x) { return x.id == id; });
+        auto first = self;
+        while (first != all.begin() && (first->style & cs::kGroup) == 0 &&
+               std::prev(first)->kind == ControlKind::RadioButton) {
+            --first;
+        }
+        for (auto it = first; it != all.end() && it->kind == ControlKind::RadioButton; ++it) {
+            if (it != first && (it->style & cs::kGroup) != 0) {
+                break;
+            }
+            it->checked = false;
+        }
+        self->checked = true;
+    }
+    w.notify(id, notify::kClicked);
+}
+
+void HeadlessHost::pick(int id, const std::string& entry) {
+    HeadlessControl* c = nullptr;
+    HeadlessWindow& w = userControlWindow(id, c);
+    if (c->kind != ControlKind::Combo) {
+        throw ScriptError("control " + std::to_string(id) + " has no drop-down list");
+    }
+    if (std::find(c->list.begin(), c->list.end(), entry) == c->list.end()) {
+        throw ScriptError("the list of " + std::to_string(id) + " has no entry " + entry);
+    }
+    if (w.focus() != id) {
+        const int shown = messagesShown_;
+        w.moveFocus(id);
+        if (messagesShown_ != shown) {
+            return;
+        }
+    }
+    w.control(id)->text = entry;
+    w.notify(id, notify::kComboSelChange);
+}
+
+void HeadlessHost::command(int id, int code) { top().notify(id, code); }
+
+void HeadlessHost::help() {
+    HeadlessWindow& w = top();
+    w.proc().onHelp(w);
+}
+
+int HeadlessHost::topTemplate() const { return main_ ? top().templateId() : -1; }
+
+std::string HeadlessHost::topTitle() const { return top().title(); }
+
+bool HeadlessHost::hasControl(int id) const { return main_ && top().control(id) != nullptr; }
+
+std::string HeadlessHost::controlText(int id) const { return top().text(id); }
+
+bool HeadlessHost::controlVisible(int id) const { return top().visible(id); }
+
+bool HeadlessHost::controlChecked(int id) const { return top().checked(id); }
+
+int HeadlessHost::focusedControl() const { return top().focus(); }
+
+std::vector<std::string> HeadlessHost::listEntries(int id) const {
+    const HeadlessControl* c = top().control(id);
+    return c ? c->list : std::vector<std::string>{};
+}
+
+std::string HeadlessHost::describeTop() const {
+    const HeadlessWindow& w = top();
+    std::string out = "title: " + w.title() + "\n";
+    for (const HeadlessControl& c : const_cast<HeadlessWindow&>(w).controls()) {
+        out += "  " + std::to_string(c.id) + " " + kindName(c.kind) +
+               (c.visible ? " visible" : " hidden") + (c.checked ? " checked" : "") + " \"" +
+               c.text + "\"\n";
+    }
+    return out;
+}
+
+}  // namespace orvane

@@ -1,0 +1,172 @@
+// The headless host: windows and controls in memory, events from a script, painting recorded as
+// draw calls, message boxes printed and confirmed at once, a clock that moves only when the
+// script says so. Unit tests and the script driver run the whole program on it.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/scripted_host.hpp"
+#include "res/templates.hpp"
+
+namespace orvane {
+
+class HeadlessHost;
+
+struct HeadlessControl {
+    int id = 0;
+    ControlKind kind = ControlKind::Static;
+    unsigned style = 0;
+    std::string text;
+    bool visible = true;
+    bool checked = false;
+    PixelRect rect;
+    std::vector<std::string> list;
+};
+
+class HeadlessWindow : public Window {
+public:
+    HeadlessWindow(HeadlessHost& host, WindowProc& proc, const DialogTemplate* tmpl,
+                   std::string title);
+
+    std::string text(int id) const override;
+    void setText(int id, std::string_view text) override;
+    void show(int id, bool visible) override;
+    bool visible(int id) const override;
+    void move(int id, PixelRect rect) override;
+    void setChecked(int id, bool checked) override;
+    bool checked(int id) const override;
+    void setFocus(int id) override;
+    void addListEntry(int id, std::string_view entry) override;
+    void setTitle(std::string_view title) override { title_ = std::string(title); }
+    std::string title() const override { return title_; }
+    void end(int result) override;
+    void message(std::string_view text) override;
+    void startTimer(int id, int periodMs) override;
+    void stopTimer(int id) override;
+    int runModal(int templateId, WindowProc& procedure) override;
+
+    HeadlessControl* control(int id);
+    const HeadlessControl* control(int id) const;
+    std::vector<HeadlessControl>& controls() { return controls_; }
+    WindowProc& proc() { return proc_; }
+    int templateId() const { return template_ ? template_->id : 0; }
+    bool ended() const { return ended_; }
+    int result() const { return result_; }
+    int focus() const { return focus_; }
+    void notify(int id, int code) { proc_.onCommand(*this, id, code); }
+    // Moves the focus, raising the kill-focus notification of the control that had it and the
+    // set-focus notification of the new one (unless a handler moved the focus meanwhile).
+    void moveFocus(int id);
+    void focusFirstControl();
+
+private:
+    HeadlessHost& host_;
+    WindowProc& proc_;
+    const DialogTemplate* template_;
+    std::string title_;
+    std::vector<HeadlessControl> controls_;
+    int focus_ = 0;
+    int announced_ = 0;  // the control whose set-focus notification was delivered
+    int focusSerial_ = 0;
+    bool ended_ = false;
+    int result_ = 0;
+};
+
+class HeadlessHost : public ScriptedHost {
+public:
+    HeadlessHost();
+    ~HeadlessHost() override;
+
+    // Platform
+    bool bringRunningCopyForward() override;
+    Window* createMainWindow(std::string_view title, WindowProc& procedure) override;
+    int runMessageLoop() override;
+    Registry& registry() override { return *store_; }
+    bool startProcess(std::string_view program, std::string_view argument) override;
+    Date utcDate() override { return date_; }
+    double monotonicSeconds() override { return now_; }
+    std::string currencySymbol() override { return currency_; }
+    std::string shortDateOrder() override { return dateOrder_; }
+
+    // ScriptedHost
+    void setActionSource(ActionSource* source) override { source_ = source; }
+    void setDate(Date date) override { date_ = date; }
+    void setCurrency(std::string symbol) override { currency_ = std::move(symbol); }
+    void setDateOrder(std::string order) override { dateOrder_ = std::move(order); }
+    void setHelpViewerMissing(bool missing) override { helpViewerMissing_ = missing; }
+    void setStore(MemoryRegistry* store) override { store_ = store ? store : &ownStore_; }
+    void elapse(double seconds) override;
+    void tick(int timerId, int count) override;
+    bool programRunning() const override { return main_ != nullptr; }
+    void tap() override;
+    void menu(int command) override;
+    void accelerator(char letter) override;
+    void closeWindow() override;
+    void repaint() override;
+    void focus(int id) override;
+    void type(int id, const std::string& text) override;
+    void click(int id) override;
+    void pick(int id, const std::string& entry) override;
+    void command(int id, int code) override;
+    void help() override;
+    int topTemplate() const override;
+    std::string topTitle() const override;
+    bool hasControl(int id) const override;
+    std::string controlText(int id) const override;
+    bool controlVisible(int id) const override;
+    bool controlChecked(int id) const override;
+    int focusedControl() const override;
+    std::vector<std::string> listEntries(int id) const override;
+    std::string describeTop() const override;
+    std::vector<DrawCall> lastMainPaint() const override { return lastPaint_; }
+    std::vector<std::string> startedProcesses() const override { return processes_; }
+    bool shot(const std::string&) override { return false; }
+
+    void programEnded() override;
+
+    // Used by the windows.
+    void waitForUser();
+    void pushModal(HeadlessWindow* window) { stack_.push_back(window); }
+    void popModal();
+    void showMessage(std::string_view text);
+    int messagesShown() const { return messagesShown_; }
+    void startTimer(HeadlessWindow* window, int id, int periodMs);
+    void stopTimer(HeadlessWindow* window, int id);
+    void destroyMain();
+    void paintMain();
+    void paintWindow(HeadlessWindow& window);
+
+private:
+    struct Timer {
+        HeadlessWindow* window;
+        int id;
+        int periodMs;
+        double due;  // seconds on the host clock
+        long order;
+    };
+    HeadlessWindow& top() const;
+    HeadlessWindow& userControlWindow(int id, HeadlessControl*& control) const;
+    void deliverTimer(const Timer& timer);
+
+    ActionSource* source_ = nullptr;
+    MemoryRegistry ownStore_;
+    MemoryRegistry* store_ = &ownStore_;
+    Date date_{2026, 12, 9};
+    double now_ = 0.0;
+    std::string currency_ = "$";
+    std::string dateOrder_ = "0";
+    bool helpViewerMissing_ = false;
+    std::unique_ptr<HeadlessWindow> main_;
+    bool mainDestroyed_ = false;
+    bool mainShown_ = false;
+    std::vector<HeadlessWindow*> stack_;  // open modal dialogs, innermost last
+    std::vector<Timer> timers_;
+    long timerOrder_ = 0;
+    std::vector<DrawCall> lastPaint_;
+    std::vector<std::string> processes_;
+    int messagesShown_ = 0;
+};
+
+}  // namespace orvane

@@ -1,2 +1,0 @@
-// Replaced by the headless host.
-namespace orvane {}

@@ -1,0 +1,124 @@
+#include "platform/registry_data.hpp"
+
+#include <cstdio>
+
+namespace orvane {
+
+namespace {
+
+char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+constexpr const char* kRoot = "HKEY_LOCAL_MACHINE\\";
+
+}  // namespace
+
+bool sameRegistryName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+RegistryKey* RegistryData::findKey(std::string_view path) {
+    for (RegistryKey& k : keys_) {
+        if (sameRegistryName(k.path, path)) {
+            return &k;
+        }
+    }
+    return nullptr;
+}
+
+const RegistryKey* RegistryData::findKey(std::string_view path) const {
+    return const_cast<RegistryData*>(this)->findKey(path);
+}
+
+RegistryKey& RegistryData::ensureKey(std::string_view path) {
+    if (RegistryKey* k = findKey(path)) {
+        return *k;
+    }
+    keys_.push_back(RegistryKey{std::string(path), {}});
+    return keys_.back();
+}
+
+const RegistryValue* RegistryData::findValue(std::string_view path, std::string_view name) const {
+    const RegistryKey* k = findKey(path);
+    if (k == nullptr) {
+        return nullptr;
+    }
+    for (const RegistryValue& v : k->values) {
+        if (sameRegistryName(v.name, name)) {
+            return &v;
+        }
+    }
+    return nullptr;
+}
+
+void RegistryData::setValue(std::string_view path, RegistryValue value) {
+    RegistryKey& k = ensureKey(path);
+    for (RegistryValue& v : k.values) {
+        if (sameRegistryName(v.name, value.name)) {
+            value.name = v.name;  // keep the spelling already stored
+            v = std::move(value);
+            return;
+        }
+    }
+    k.values.push_back(std::move(value));
+}
+
+std::string quoteRegistryString(std::string_view text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '\\' || c == '"') {
+            out += '\\';
+        }
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
+std::string RegistryData::toText() const {
+    std::string out = "REGEDIT4\n\n";
+    for (const RegistryKey& k : keys_) {
+        out += '[';
+        out += kRoot;
+        out += k.path;
+        out += "]\n";
+        for (const RegistryValue& v : k.values) {
+            out += v.name.empty() ? std::string("@") : quoteRegistryString(v.name);
+            out += '=';
+            switch (v.type) {
+                case RegistryValue::Type::Dword: {
+                    char hex[16];
+                    std::snprintf(hex, sizeof hex, "%08x", v.dword);
+                    out += "dword:";
+                    out += hex;
+                    break;
+                }
+                case RegistryValue::Type::String:
+                    out += quoteRegistryString(v.text);
+                    break;
+                case RegistryValue::Type::Other:
+                    out += v.text;
+                    break;
+            }
+            out += '\n';
+        }
+        out += '\n';
+    }
+    for (const std::string& section : foreign_) {
+        out += section;
+        if (!section.empty() && section.back() != '\n') {
+            out += '\n';
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+}  // namespace orvane

@@ -1,0 +1,61 @@
+// The content of the registry the program uses: keys by path under HKEY_LOCAL_MACHINE, each
+// with its values in order, and its text form, the registry export format "REGEDIT4":
+//
+//   REGEDIT4
+//
+//   [HKEY_LOCAL_MACHINE\software\Kelbrin Software\kq7d]
+//   @="Preference data"
+//   "Temp"=dword:00000001
+//
+// Key paths and value names compare without regard to case, as in the registry. Values of types
+// the program does not use are kept as their text, so that they are written back unchanged.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvane {
+
+struct RegistryValue {
+    enum class Type { Dword, String, Other };
+    std::string name;  // empty: the key's unnamed (default) value, written "@"
+    Type type = Type::Dword;
+    std::uint32_t dword = 0;
+    std::string text;  // String: the value; Other: everything after the '=' as it was read
+};
+
+struct RegistryKey {
+    std::string path;  // under HKEY_LOCAL_MACHINE, e.g. "software\Kelbrin Software\kq7d"
+    std::vector<RegistryValue> values;
+};
+
+bool sameRegistryName(std::string_view a, std::string_view b);
+
+class RegistryData {
+public:
+    RegistryKey* findKey(std::string_view path);
+    const RegistryKey* findKey(std::string_view path) const;
+    RegistryKey& ensureKey(std::string_view path);
+    const RegistryValue* findValue(std::string_view path, std::string_view name) const;
+    void setValue(std::string_view path, RegistryValue value);
+
+    const std::vector<RegistryKey>& keys() const { return keys_; }
+    // Keys of other hives read from a file, kept whole as their text to be written back.
+    std::vector<std::string>& foreignSections() { return foreign_; }
+    const std::vector<std::string>& foreignSections() const { return foreign_; }
+
+    // The export text: "REGEDIT4", a blank line, then each key with its values, a blank line
+    // after each key.
+    std::string toText() const;
+
+private:
+    std::vector<RegistryKey> keys_;
+    std::vector<std::string> foreign_;
+};
+
+// A string value in the export format: quotes around it, with \ and " escaped.
+std::string quoteRegistryString(std::string_view text);
+
+}  // namespace orvane

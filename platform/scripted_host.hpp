@@ -1,0 +1,95 @@
+// What the script driver needs of a host beyond the platform itself: the world it can set, the
+// user actions it can play, and what it can look at. The headless host and the Qt host both
+// implement it, so the same scripts run on both.
+#pragma once
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/memory_registry.hpp"
+#include "platform/platform.hpp"
+
+namespace orvane {
+
+// A script line that cannot be played (unknown control, a hidden control, a menu while a dialog
+// is open, ...). It ends the script.
+class ScriptError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Thrown by the action source when the script has no more lines while the program still runs:
+// the host unwinds every modal loop and the program ends without saving.
+struct ScriptEnded {};
+
+// Plays the next line of the script. The host calls it whenever the program waits for the user
+// (in the message loop and in every modal loop).
+class ActionSource {
+public:
+    virtual ~ActionSource() = default;
+    virtual void playNext() = 0;
+};
+
+struct DrawCall {
+    enum class Kind { Rect, Text, Line, Picture };
+    Kind kind = Kind::Text;
+    std::string text;  // Text: the text; Picture: the file
+    int left = 0, top = 0, right = 0, bottom = 0;
+    Align align = Align::Left;
+    Rgb foreground, background;
+};
+
+class ScriptedHost : public Platform {
+public:
+    virtual void setActionSource(ActionSource* source) = 0;
+    // Called with the text of every message box as it appears (the host confirms it).
+    std::function<void(const std::string&)> onMessageBox;
+
+    // The world.
+    virtual void setDate(Date date) = 0;
+    virtual void setCurrency(std::string symbol) = 0;
+    virtual void setDateOrder(std::string order) = 0;
+    virtual void setHelpViewerMissing(bool missing) = 0;
+    // The store the program loads from and saves to (the host does not own it).
+    virtual void setStore(MemoryRegistry* store) = 0;
+    // Lets time pass, delivering the timer messages that fall due, in order.
+    virtual void elapse(double seconds) = 0;
+    // Delivers a running timer's message count times without moving the clock.
+    virtual void tick(int timerId, int count) = 0;
+
+    // The user.
+    virtual bool programRunning() const = 0;
+    // Forgets the program's windows and timers once its entry point has returned (or the script
+    // ended under it).
+    virtual void programEnded() = 0;
+    virtual void tap() = 0;
+    virtual void menu(int command) = 0;
+    virtual void accelerator(char letter) = 0;
+    virtual void closeWindow() = 0;
+    virtual void repaint() = 0;
+    virtual void focus(int id) = 0;
+    virtual void type(int id, const std::string& text) = 0;
+    virtual void click(int id) = 0;
+    virtual void pick(int id, const std::string& entry) = 0;
+    virtual void command(int id, int code) = 0;
+    virtual void help() = 0;
+
+    // What can be seen.
+    virtual int topTemplate() const = 0;  // 0 for the main window
+    virtual std::string topTitle() const = 0;
+    virtual bool hasControl(int id) const = 0;
+    virtual std::string controlText(int id) const = 0;
+    virtual bool controlVisible(int id) const = 0;
+    virtual bool controlChecked(int id) const = 0;
+    virtual int focusedControl() const = 0;
+    virtual std::vector<std::string> listEntries(int id) const = 0;
+    virtual std::string describeTop() const = 0;
+    virtual std::vector<DrawCall> lastMainPaint() const = 0;
+    virtual std::vector<std::string> startedProcesses() const = 0;  // "program argument" each
+    // Saves a picture of the screen; false when the host cannot.
+    virtual bool shot(const std::string& file) = 0;
+};
+
+}  // namespace orvane

@@ -1,0 +1,9 @@
+// Template 148. Its controls are laid out with the dialog that uses them.
+#include "res/dialogs.hpp"
+
+namespace orvane {
+
+const DialogTemplate kAirspeedTemplate = {148, "TAS - RAS - MACH", 156, 166, "Tahoma", 8,
+                                    ds::kCaption | ds::kContextHelp | ds::kDoneButton, {}};
+
+}  // namespace orvane

@@ -1,0 +1,83 @@
+#include "shell/main_window.hpp"
+
+#include <memory>
+
+#include "res/menu.hpp"
+#include "shell/command_table.hpp"
+#include "shell/help.hpp"
+#include "shell/settings_store.hpp"
+#include "shell/summary_panel.hpp"
+
+namespace orvane {
+
+namespace {
+
+constexpr int kSplashTemplate = 118;
+constexpr int kDisclaimerTemplate = 155;
+constexpr int kDisclaimerExit = 2;
+
+}  // namespace
+
+void MainWindowProc::onOpen(Window& window) {
+    loadSettings(window, context_.platform.registry(), context_.state.preferences,
+                 context_.state.defaults);
+}
+
+void MainWindowProc::onCommand(Window& window, int id, int /*code*/) {
+    const int command = id & 0xFFFF;
+    context_.state.lastCommandId = command;
+    const CommandEntry* entry = findCommand(command);
+    if (entry == nullptr) {
+        return;  // not ours: the window system's default handling does nothing with it
+    }
+    switch (entry->action) {
+        case CommandAction::CloseWindow:
+            onCloseRequest(window);
+            break;
+        case CommandAction::DestroyWindow:
+            window.end(0);
+            break;
+        case CommandAction::MainHelp:
+            launchHelp(context_.platform, kMainHelpFile);
+            break;
+        case CommandAction::OpenDialog: {
+            std::unique_ptr<WindowProc> dialog = entry->factory(context_);
+            window.runModal(entry->templateId, *dialog);
+            break;
+        }
+    }
+}
+
+void MainWindowProc::onPaint(Window& /*window*/, Painter& painter) {
+    paintSummaryPanel(painter, context_.state.summary, context_.platform.currencySymbol());
+}
+
+void MainWindowProc::onDestroy(Window& window) {
+    saveSettings(window, context_.platform.registry(), context_.state.preferences,
+                 context_.state.defaults);
+}
+
+int runOrvane(Platform& platform, RunState& state) {
+    if (platform.bringRunningCopyForward()) {
+        return 0;
+    }
+    state = RunState{};
+    DialogContext context{state, platform};
+    MainWindowProc mainProc(context);
+    Window* main = platform.createMainWindow(loadString(kTitleString), mainProc);
+    if (main == nullptr) {
+        return 0;
+    }
+    {
+        std::unique_ptr<WindowProc> splash = makeSplashDialog(context);
+        main->runModal(kSplashTemplate, *splash);
+    }
+    std::unique_ptr<WindowProc> disclaimer = makeDisclaimerDialog(context);
+    if (main->runModal(kDisclaimerTemplate, *disclaimer) == kDisclaimerExit) {
+        // EXIT: the program ends at once; the settings are not written back.
+        return 0;
+    }
+    return platform.runMessageLoop();
+}
+
+}  // namespace orvane

@@ -1,0 +1,223 @@
+#include "shell/settings_store.hpp"
+
+#include <cmath>
+#include <string_view>
+
+#include "calc/numbers.hpp"
+
+namespace orvane {
+
+namespace {
+
+constexpr const char* kCouldNotRead = "Could not read Key";
+constexpr const char* kCouldNotOpen = "Could not open Key";
+constexpr const char* kCouldNotClose = "Could not close Key";
+constexpr const char* kCouldNotCreate = "Could not create Key";
+constexpr const char* kCouldNotSet = "Could not set value Key";
+
+std::uint32_t signedBits(std::int32_t value) { return static_cast<std::uint32_t>(value); }
+
+// The values of the defaults key after the position, in the order they are read and written.
+enum class Encoding { Whole, Truncated, Tenths };
+struct DefaultValue {
+    const char* name;
+    Encoding encoding;
+    double DefaultData::*real;  // null for the whole basic weight
+};
+
+constexpr DefaultValue kDefaultValues[] = {
+    {"BasicW", Encoding::Whole, nullptr},
+    {"BasicA", Encoding::Truncated, &DefaultData::basicArm},
+    {"Fuel", Encoding::Truncated, &DefaultData::fuelArm},
+    {"Row1", Encoding::Truncated, &DefaultData::row1Arm},
+    {"Row2", Encoding::Truncated, &DefaultData::row2Arm},
+    {"Row3", Encoding::Truncated, &DefaultData::row3Arm},
+    {"Bags1", Encoding::Truncated, &DefaultData::bags1Arm},
+    {"Bags2", Encoding::Truncated, &DefaultData::bags2Arm},
+    {"Aux", Encoding::Truncated, &DefaultData::auxArm},
+    {"Tas", Encoding::Tenths, &DefaultData::tas},
+    {"Cons", Encoding::Tenths, &DefaultData::fuelFlow},
+    {"Hrcost", Encoding::Tenths, &DefaultData::hourlyCost},
+};
+
+// A key of the store that may have failed to open or be created: its value operations then
+// fail without touching the registry, and are reported like any other failure.
+class OpenKey {
+public:
+    OpenKey(Registry& registry, bool opened, Registry::Key key)
+        : registry_(registry), opened_(opened), key_(key) {}
+    bool read(std::string_view name, std::uint32_t& value) {
+        return opened_ && registry_.readDword(key_, name, value);
+    }
+    bool writeDword(std::string_view name, std::uint32_t value) {
+        return opened_ && registry_.writeDword(key_, name, value);
+    }
+    bool writeString(std::string_view name, std::string_view value) {
+        return opened_ && registry_.writeString(key_, name, value);
+    }
+    bool close() { return opened_ && registry_.close(key_); }
+
+private:
+    Registry& registry_;
+    bool opened_;
+    Registry::Key key_;
+};
+
+// Reads one number; a failed read is reported unless silent, and leaves the field as it was.
+bool readValue(Window& owner, OpenKey& key, const char* name, std::uint32_t& value,
+               bool silent = false) {
+    if (key.read(name, value)) {
+        return true;
+    }
+    if (!silent) {
+        owner.message(kCouldNotRead);
+    }
+    return false;
+}
+
+void writeValue(Window& owner, OpenKey& key, const char* name, std::uint32_t value,
+                bool silent = false) {
+    if (!key.writeDword(name, value) && !silent) {
+        owner.message(kCouldNotSet);
+    }
+}
+
+void loadPosition(Window& owner, OpenKey& key, const char* valueName, const char* signName,
+                  double& field) {
+    std::uint32_t stored = 0;
+    if (readValue(owner, key, valueName, stored)) {
+        field = decodeHundredths(stored);
+    }
+    std::uint32_t sign = 0;
+    if (readValue(owner, key, signName, sign, true) && sign == 1) {
+        field *= -1.0;
+    }
+}
+
+void savePosition(Window& owner, OpenKey& key, const char* valueName, const char* signName,
+                  double field) {
+    writeValue(owner, key, valueName, encodeHundredths(field));
+    writeValue(owner, key, signName, field < 0.0 ? 1u : 0u, true);
+}
+
+}  // namespace
+
+std::uint32_t encodeHundredths(double minutesOfArc) {
+    const double hundredths = std::round(std::fabs(minutesOfArc) * 100.0);
+    if (!std::isfinite(hundredths) || hundredths > 4294967295.0) {
+        return 0;
+    }
+    return static_cast<std::uint32_t>(hundredths);
+}
+
+double decodeHundredths(std::uint32_t stored) { return stored * 0.01; }
+
+std::uint32_t encodeTruncated(double value) { return signedBits(truncToInt32(value).value_or(0)); }
+
+double decodeTruncated(std::uint32_t stored) { return static_cast<std::int32_t>(stored); }
+
+std::uint32_t encodeTenths(double value) { return encodeTruncated(value * 10.0); }
+
+double decodeTenths(std::uint32_t stored) { return static_cast<std::int32_t>(stored) * 0.1; }
+
+void loadSettings(Window& owner, Registry& registry, PreferenceData& preferences,
+                  DefaultData& defaults) {
+    Registry::Key key = 0;
+    if (!registry.open(kPreferencesKey, key)) {
+        // The first run: nothing stored yet, and nothing to say.
+        preferences.tempCelsius = 0;
+        preferences.pressureMillibars = 0;
+        defaults.latitude = 0.0;
+        defaults.longitude = 0.0;
+        return;
+    }
+    OpenKey prefs(registry, true, key);
+    std::uint32_t value = 0;
+    if (readValue(owner, prefs, "Temp", value)) {
+        preferences.tempCelsius = static_cast<std::int32_t>(value);
+    }
+    if (readValue(owner, prefs, "Press", value)) {
+        preferences.pressureMillibars = static_cast<std::int32_t>(value);
+    }
+    if (!prefs.close()) {
+        owner.message(kCouldNotClose);
+    }
+
+    Registry::Key defKey = 0;
+    const bool opened = registry.open(kDefaultsKey, defKey);
+    if (!opened) {
+        owner.message(kCouldNotOpen);
+    }
+    OpenKey defs(registry, opened, defKey);
+    loadPosition(owner, defs, "Lat", "NS", defaults.latitude);
+    loadPosition(owner, defs, "Lon", "EW", defaults.longitude);
+    for (const DefaultValue& v : kDefaultValues) {
+        if (!readValue(owner, defs, v.name, value)) {
+            continue;
+        }
+        switch (v.encoding) {
+            case Encoding::Whole:
+                defaults.basicWeight = static_cast<std::int32_t>(value);
+                break;
+            case Encoding::Truncated:
+                defaults.*v.real = decodeTruncated(value);
+                break;
+            case Encoding::Tenths:
+                defaults.*v.real = decodeTenths(value);
+                break;
+        }
+    }
+    if (!defs.close()) {
+        owner.message(kCouldNotClose);
+    }
+}
+
+void saveSettings(Window& owner, Registry& registry, const PreferenceData& preferences,
+                  const DefaultData& defaults) {
+    Registry::Key key = 0;
+    bool created = registry.create(kPreferencesKey, key);
+    if (!created) {
+        owner.message(kCouldNotCreate);
+    }
+    OpenKey prefs(registry, created, key);
+    if (!prefs.writeString("", "Preference data")) {
+        owner.message(kCouldNotSet);
+    }
+    writeValue(owner, prefs, "Temp", signedBits(preferences.tempCelsius));
+    writeValue(owner, prefs, "Press", signedBits(preferences.pressureMillibars));
+    if (!prefs.close()) {
+        owner.message(kCouldNotClose);
+    }
+
+    Registry::Key defKey = 0;
+    created = registry.create(kDefaultsKey, defKey);
+    if (!created) {
+        owner.message(kCouldNotCreate);
+    }
+    OpenKey defs(registry, created, defKey);
+    if (!defs.writeString("", "Default data")) {
+        owner.message(kCouldNotSet);
+    }
+    savePosition(owner, defs, "Lat", "NS", defaults.latitude);
+    savePosition(owner, defs, "Lon", "EW", defaults.longitude);
+    for (const DefaultValue& v : kDefaultValues) {
+        std::uint32_t stored = 0;
+        switch (v.encoding) {
+            case Encoding::Whole:
+                stored = signedBits(defaults.basicWeight);
+                break;
+            case Encoding::Truncated:
+                stored = encodeTruncated(defaults.*v.real);
+                break;
+            case Encoding::Tenths:
+                stored = encodeTenths(defaults.*v.real);
+                break;
+        }
+        writeValue(owner, defs, v.name, stored);
+    }
+    if (!defs.close()) {
+        owner.message(kCouldNotClose);
+    }
+}
+
+}  // namespace orvane

@@ -1,0 +1,37 @@
+// The settings store: the unit preferences, the home position and the aircraft data kept in the
+// registry between runs, under two keys of HKEY_LOCAL_MACHINE. Loaded once while the main window
+// is created, saved once while it is destroyed; every failure is reported with a message box
+// owned by the main window and the operation carries on.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/platform.hpp"
+#include "shell/run_state.hpp"
+
+namespace orvane {
+
+inline constexpr const char* kPreferencesKey = "software\\Kelbrin Software\\kq7d";
+inline constexpr const char* kDefaultsKey = "software\\Kelbrin Software\\kq7d\\def";
+
+void loadSettings(Window& owner, Registry& registry, PreferenceData& preferences,
+                  DefaultData& defaults);
+void saveSettings(Window& owner, Registry& registry, const PreferenceData& preferences,
+                  const DefaultData& defaults);
+
+// The stored numbers. A home position is kept in hundredths of a minute of arc, without its
+// sign ("NS" and "EW" carry it); the arms as whole tenths; speed, flow and cost as whole tenths.
+//
+// The position is rounded to the nearest hundredth, not truncated: truncating 0 deg 0.29 min
+// (0.29 * 100.0 = 28.999999999999996) would bring the position back 0.01 min off after every
+// restart. The other numbers are truncated toward zero and stored as the 32 bits of a signed
+// number, so a negative arm (a datum behind a station) survives a restart; every value a pilot
+// could store before keeps its encoding. A value that is not finite, or does not fit, stores 0.
+std::uint32_t encodeHundredths(double minutesOfArc);
+double decodeHundredths(std::uint32_t stored);
+std::uint32_t encodeTruncated(double value);  // arms (already in tenths)
+double decodeTruncated(std::uint32_t stored);
+std::uint32_t encodeTenths(double value);  // tas, fuelFlow, hourlyCost
+double decodeTenths(std::uint32_t stored);
+
+}  // namespace orvane

@@ -1,0 +1,479 @@
+#include "tools/drive/driver.hpp"
+
+#include <cmath>
+#include <cstdio>
+#include <ostream>
+#include <sstream>
+
+#include "calc/numbers.hpp"
+#include "shell/main_window.hpp"
+
+namespace orvane {
+
+namespace {
+
+int toInt(const std::string& word) {
+    if (word.size() > 2 && word[0] == '0' && (word[1] == 'x' || word[1] == 'X')) {
+        return static_cast<int>(std::stol(word.substr(2), nullptr, 16));
+    }
+    std::size_t used = 0;
+    const long value = std::stol(word, &used, 10);
+    if (used != word.size()) {
+        throw ScriptError("not a whole number: " + word);
+    }
+    return static_cast<int>(value);
+}
+
+double toReal(const std::string& word) {
+    std::size_t used = 0;
+    const double value = std::stod(word, &used);
+    if (used != word.size()) {
+        throw ScriptError("not a number: " + word);
+    }
+    return value;
+}
+
+std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+
+std::string full(double value) { return formatC("%.17g", value); }
+
+void need(const std::vector<std::string>& w, std::size_t count, const char* usage) {
+    if (w.size() < count) {
+        throw ScriptError(std::string("usage: ") + usage);
+    }
+}
+
+RegistryOperation toOperation(const std::string& word) {
+    if (word == "open") return RegistryOperation::Open;
+    if (word == "create") return RegistryOperation::Create;
+    if (word == "read") return RegistryOperation::Read;
+    if (word == "write") return RegistryOperation::Write;
+    if (word == "close") return RegistryOperation::Close;
+    throw ScriptError("unknown store operation " + word);
+}
+
+}  // namespace
+
+std::vector<ScriptLine> parseScript(const std::string& text) {
+    std::vector<ScriptLine> lines;
+    std::istringstream in(text);
+    std::string raw;
+    int number = 0;
+    while (std::getline(in, raw)) {
+        ++number;
+        if (!raw.empty() && raw.back() == '\r') {
+            raw.pop_back();
+        }
+        ScriptLine line;
+        line.number = number;
+        std::size_t i = 0;
+        while (i < raw.size()) {
+            const char c = raw[i];
+            if (c == ' ' || c == '\t') {
+                ++i;
+                continue;
+            }
+            if (c == '#') {
+                break;
+            }
+            std::string word;
+            if (c == '"') {
+                ++i;
+                bool closed = false;
+                while (i < raw.size()) {
+                    if (raw[i] == '\\' && i + 1 < raw.size() &&
+                        (raw[i + 1] == '"' || raw[i + 1] == '\\')) {
+                        word += raw[i + 1];
+                        i += 2;
+                    } else if (raw[i] == '"') {
+                        closed = true;
+                        ++i;
+                        break;
+                    } else {
+                        word += raw[i++];
+                    }
+                }
+                if (!closed) {
+                    throw ScriptError("line " + std::to_string(number) + ": unclosed quote");
+                }
+            } else {
+                while (i < raw.size() && raw[i] != ' ' && raw[i] != '\t') {
+                    word += raw[i++];
+                }
+            }
+            line.words.push_back(std::move(word));
+        }
+        if (!line.words.empty()) {
+            lines.push_back(std::move(line));
+        }
+    }
+    return lines;
+}
+
+Driver::Driver(ScriptedHost& host, MemoryRegistry& store, std::ostream& out)
+    : host_(host), store_(store), out_(out) {
+    host_.setActionSource(this);
+    host_.setStore(&store_);
+    host_.onMessageBox = [this](const std::string& text) {
+        messages_.push_back(text);
+        out_ << "message: " << text << "\n";
+    };
+}
+
+std::string Driver::where() const {
+    return file_ + ":" + std::to_string(current_ ? current_->number : 0);
+}
+
+bool Driver::run(const std::string& name, const std::string& text) {
+    file_ = name;
+    try {
+        lines_ = parseScript(text);
+    } catch (const ScriptError& e) {
+        out_ << file_ << ": error: " << e.what() << "\n";
+        return false;
+    }
+    next_ = 0;
+    try {
+        while (next_ < lines_.size()) {
+            playNext();
+        }
+    } catch (const ScriptError& e) {
+        out_ << where() << ": error: " << e.what() << "\n";
+        return false;
+    } catch (const ScriptEnded&) {
+        // The script ended while the program was running: it is simply not run any further.
+    } catch (const std::exception& e) {
+        out_ << where() << ": error: " << e.what() << "\n";
+        return false;
+    }
+    return true;
+}
+
+void Driver::playNext() {
+    if (next_ >= lines_.size()) {
+        throw ScriptEnded{};
+    }
+    current_ = &lines_[next_++];
+    try {
+        execute(*current_);
+    } catch (const std::invalid_argument&) {
+        throw ScriptError("a number was expected");
+    } catch (const std::out_of_range&) {
+        throw ScriptError("a number is out of range");
+    }
+}
+
+void Driver::check(bool ok, const std::string& expected, const std::string& got) {
+    if (ok) {
+        ++passed_;
+        return;
+    }
+    ++failed_;
+    out_ << where() << ": expected " << expected << ", got " << got << "\n";
+}
+
+void Driver::startProgram() {
+    if (host_.programRunning()) {
+        // A second copy: the single-instance rule brings the first forward and ends it.
+        RunState second;
+        (void)runOrvane(host_, second);
+        return;
+    }
+    messages_.clear();
+    messagesChecked_ = 0;
+    struct Ended {
+        ScriptedHost& host;
+        ~Ended() { host.programEnded(); }
+    } ended{host_};
+    exitCode_ = runOrvane(host_, state_);
+    everExited_ = true;
+}
+
+void Driver::execute(const ScriptLine& line) {
+    const auto& w = line.words;
+    const std::string& verb = w[0];
+    if (verb == "clock") {
+        need(w, 2, "clock YYYY-MM-DD");
+        Date d;
+        if (std::sscanf(w[1].c_str(), "%d-%d-%d", &d.year, &d.month, &d.day) != 3) {
+            throw ScriptError("clock takes YYYY-MM-DD");
+        }
+        host_.setDate(d);
+    } else if (verb == "locale") {
+        need(w, 3, "locale currency TEXT | locale date-order N");
+        if (w[1] == "currency") {
+            host_.setCurrency(w[2]);
+        } else if (w[1] == "date-order") {
+            host_.setDateOrder(w[2]);
+        } else {
+            throw ScriptError("unknown locale setting " + w[1]);
+        }
+    } else if (verb == "store-set") {
+        need(w, 5, "store-set KEY NAME dword N | sz TEXT");
+        RegistryValue v;
+        v.name = w[2] == "@" ? "" : w[2];
+        if (w[3] == "dword") {
+            v.type = RegistryValue::Type::Dword;
+            v.dword = static_cast<std::uint32_t>(std::stoll(w[4], nullptr, 0));
+        } else if (w[3] == "sz") {
+            v.type = RegistryValue::Type::String;
+            v.text = w[4];
+        } else {
+            throw ScriptError("store-set takes dword or sz");
+        }
+        store_.data().setValue(w[1], std::move(v));
+    } else if (verb == "store-fail") {
+        need(w, 2, "store-fail OPERATION [KEY [NAME]]");
+        store_.failFromNow(toOperation(w[1]), w.size() > 2 ? w[2] : "",
+                           w.size() > 3 ? (w[3] == "@" ? "" : w[3]) : "");
+    } else if (verb == "store-dump") {
+        out_ << store_.data().toText();
+    } else if (verb == "help-viewer") {
+        need(w, 2, "help-viewer missing");
+        host_.setHelpViewerMissing(w[1] == "missing");
+    } else if (verb == "set") {
+        need(w, 3, "set NAME VALUE");
+        RecordField field;
+        if (!findRecordField(state_, w[1], field)) {
+            throw ScriptError("no record field " + w[1]);
+        }
+        if (auto* d = std::get_if<double*>(&field)) {
+            **d = toReal(w[2]);
+        } else {
+            *std::get<std::int32_t*>(field) = toInt(w[2]);
+        }
+    } else if (verb == "start") {
+        startProgram();
+    } else if (verb == "tap") {
+        host_.tap();
+    } else if (verb == "elapse") {
+        need(w, 2, "elapse SECONDS");
+        host_.elapse(toReal(w[1]));
+    } else if (verb == "tick") {
+        need(w, 2, "tick ID [COUNT]");
+        host_.tick(toInt(w[1]), w.size() > 2 ? toInt(w[2]) : 1);
+    } else if (verb == "repaint") {
+        host_.repaint();
+    } else if (verb == "menu") {
+        need(w, 2, "menu ID");
+        host_.menu(toInt(w[1]));
+    } else if (verb == "key") {
+        need(w, 2, "key ctrl+a | ctrl+q");
+        if (w[1].size() != 6 || w[1].compare(0, 5, "ctrl+") != 0) {
+            throw ScriptError("key takes ctrl+LETTER");
+        }
+        char letter = w[1][5];
+        if (letter >= 'a' && letter <= 'z') {
+            letter = static_cast<char>(letter - 'a' + 'A');
+        }
+        host_.accelerator(letter);
+    } else if (verb == "close-window") {
+        host_.closeWindow();
+    } else if (verb == "focus") {
+        need(w, 2, "focus ID");
+        host_.focus(toInt(w[1]));
+    } else if (verb == "type") {
+        need(w, 3, "type ID TEXT");
+        host_.type(toInt(w[1]), w[2]);
+    } else if (verb == "click") {
+        need(w, 2, "click ID");
+        host_.click(toInt(w[1]));
+    } else if (verb == "pick") {
+        need(w, 3, "pick ID TEXT");
+        host_.pick(toInt(w[1]), w[2]);
+    } else if (verb == "ok") {
+        host_.command(kCommandOk, 0);
+    } else if (verb == "cancel") {
+        host_.command(kCommandCancel, 0);
+    } else if (verb == "command") {
+        need(w, 2, "command ID [CODE]");
+        host_.command(toInt(w[1]), w.size() > 2 ? toInt(w[2]) : 0);
+    } else if (verb == "help") {
+        host_.help();
+    } else if (verb == "expect") {
+        expect(w);
+    } else if (verb == "show") {
+        need(w, 2, "show ID");
+        out_ << w[1] << ": " << quoted(host_.controlText(toInt(w[1]))) << "\n";
+    } else if (verb == "dump") {
+        out_ << host_.describeTop();
+    } else if (verb == "summary") {
+        for (const DrawCall& c : host_.lastMainPaint()) {
+            if (c.kind == DrawCall::Kind::Text) {
+                out_ << quoted(c.text) << " ";
+            }
+        }
+        out_ << "\n";
+    } else if (verb == "state") {
+        for (const auto& f : recordFields(state_)) {
+            out_ << f.name << " = ";
+            if (auto* d = std::get_if<double*>(&f.field)) {
+                out_ << full(**d);
+            } else {
+                out_ << *std::get<std::int32_t*>(f.field);
+            }
+            out_ << "\n";
+        }
+    } else if (verb == "shot") {
+        need(w, 2, "shot FILE.png");
+        if (!host_.shot(w[1])) {
+            out_ << where() << ": note: this host takes no pictures (" << w[1] << ")\n";
+        }
+    } else {
+        throw ScriptError("unknown verb " + verb);
+    }
+}
+
+void Driver::expect(const std::vector<std::string>& w) {
+    need(w, 2, "expect WHAT ...");
+    const std::string& what = w[1];
+    if (what == "text") {
+        need(w, 4, "expect text ID TEXT");
+        const int id = toInt(w[2]);
+        if (!host_.hasControl(id)) {
+            throw ScriptError("no control " + w[2] + " in the top window");
+        }
+        const std::string got = host_.controlText(id);
+        check(got == w[3], "text of " + w[2] + " " + quoted(w[3]), quoted(got));
+    } else if (what == "title") {
+        need(w, 3, "expect title TEXT");
+        const std::string got = host_.topTitle();
+        check(got == w[2], "title " + quoted(w[2]), quoted(got));
+    } else if (what == "dialog") {
+        need(w, 3, "expect dialog N");
+        const int got = host_.programRunning() ? host_.topTemplate() : -1;
+        check(got == toInt(w[2]), "dialog " + w[2], std::to_string(got));
+    } else if (what == "visible" || what == "hidden" || what == "checked" ||
+               what == "unchecked" || what == "focus") {
+        need(w, 3, "expect visible|hidden|checked|unchecked|focus ID");
+        const int id = toInt(w[2]);
+        if (!host_.hasControl(id)) {
+            throw ScriptError("no control " + w[2] + " in the top window");
+        }
+        bool ok = false;
+        std::string got;
+        if (what == "visible" || what == "hidden") {
+            const bool v = host_.controlVisible(id);
+            ok = v == (what == "visible");
+            got = v ? "visible" : "hidden";
+        } else if (what == "focus") {
+            const int f = host_.focusedControl();
+            ok = f == id;
+            got = "focus on " + std::to_string(f);
+        } else {
+            const bool c = host_.controlChecked(id);
+            ok = c == (what == "checked");
+            got = c ? "checked" : "unchecked";
+        }
+        check(ok, w[2] + " " + what, got);
+    } else if (what == "list") {
+        need(w, 6, "expect list ID COUNT FIRST LAST");
+        const auto list = host_.listEntries(toInt(w[2]));
+        const std::string got = std::to_string(list.size()) + " " +
+                                (list.empty() ? "-" : quoted(list.front())) + " " +
+                                (list.empty() ? "-" : quoted(list.back()));
+        const bool ok = static_cast<int>(list.size()) == toInt(w[3]) && !list.empty() &&
+                        list.front() == w[4] && list.back() == w[5];
+        check(ok, "list " + w[3] + " " + quoted(w[4]) + " " + quoted(w[5]), got);
+    } else if (what == "message") {
+        need(w, 3, "expect message TEXT");
+        if (messagesChecked_ >= messages_.size()) {
+            check(false, "message " + quoted(w[2]), "no message");
+        } else {
+            const std::string& got = messages_[messagesChecked_++];
+            check(got == w[2], "message " + quoted(w[2]), quoted(got));
+        }
+    } else if (what == "no-message") {
+        const bool ok = messagesChecked_ >= messages_.size();
+        check(ok, "no message",
+              ok ? "none" : "message " + quoted(messages_[messagesChecked_]));
+        messagesChecked_ = messages_.size();
+    } else if (what == "help") {
+        need(w, 3, "expect help ARGUMENT");
+        const auto started = host_.startedProcesses();
+        const std::string got = started.empty() ? "no help viewer" : quoted(started.back());
+        check(!started.empty() && started.back() == w[2], "help " + quoted(w[2]), got);
+    } else if (what == "panel") {
+        need(w, 4, "expect panel LABEL TEXT");
+        std::vector<std::string> texts;
+        for (const DrawCall& c : host_.lastMainPaint()) {
+            if (c.kind == DrawCall::Kind::Text) {
+                texts.push_back(c.text);
+            }
+        }
+        std::string got = "no label " + quoted(w[2]);
+        bool found = false;
+        if (w[2] == "cost") {
+            if (!texts.empty()) {
+                got = quoted(texts.back());
+                found = texts.back() == w[3];
+            }
+        } else {
+            for (std::size_t i = 0; i + 1 < texts.size(); ++i) {
+                if (texts[i] == w[2]) {
+                    got = quoted(texts[i + 1]);
+                    found = texts[i + 1] == w[3];
+                    break;
+                }
+            }
+        }
+        check(found, "panel " + w[2] + " " + quoted(w[3]), got);
+    } else if (what == "record") {
+        need(w, 4, "expect record NAME VALUE [TOLERANCE]");
+        RecordField field;
+        if (!findRecordField(state_, w[2], field)) {
+            throw ScriptError("no record field " + w[2]);
+        }
+        if (auto* d = std::get_if<double*>(&field)) {
+            const double want = toReal(w[3]);
+            const double tolerance = w.size() > 4 ? toReal(w[4]) : 0.0;
+            const double got = **d;
+            const bool ok = tolerance > 0.0 ? std::fabs(got - want) <= tolerance : got == want;
+            check(ok, w[2] + " " + w[3] + (tolerance > 0.0 ? " within " + w[4] : ""), full(got));
+        } else {
+            const int got = *std::get<std::int32_t*>(field);
+            check(got == toInt(w[3]), w[2] + " " + w[3], std::to_string(got));
+        }
+    } else if (what == "store") {
+        need(w, 5, "expect store KEY NAME dword N | sz TEXT | none");
+        const std::string name = w[3] == "@" ? "" : w[3];
+        const RegistryValue* v = store_.data().findValue(w[2], name);
+        std::string got = "none";
+        if (v != nullptr) {
+            if (v->type == RegistryValue::Type::Dword) {
+                got = "dword " + std::to_string(v->dword);
+            } else if (v->type == RegistryValue::Type::String) {
+                got = "sz " + quoted(v->text);
+            } else {
+                got = "other " + v->text;
+            }
+        }
+        std::string want;
+        if (w[4] == "none") {
+            want = "none";
+        } else {
+            need(w, 6, "expect store KEY NAME dword N | sz TEXT");
+            if (w[4] == "dword") {
+                want = "dword " +
+                       std::to_string(static_cast<std::uint32_t>(std::stoll(w[5], nullptr, 0)));
+            } else {
+                want = "sz " + quoted(w[5]);
+            }
+        }
+        check(got == want, "store " + w[2] + " " + w[3] + " " + want, got);
+    } else if (what == "running") {
+        check(host_.programRunning(), "the program running",
+              everExited_ ? "exited with " + std::to_string(exitCode_) : "not started");
+    } else if (what == "exited") {
+        need(w, 3, "expect exited CODE");
+        const bool ok = !host_.programRunning() && everExited_ && exitCode_ == toInt(w[2]);
+        check(ok, "exited " + w[2],
+              host_.programRunning() ? "running"
+                                     : (everExited_ ? "exited " + std::to_string(exitCode_)
+                                                    : "not started"));
+    } else {
+        throw ScriptError("unknown check " + what);
+    }
+}
+
+}  // namespace orvane

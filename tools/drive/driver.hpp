@@ -1,0 +1,58 @@
+// The script driver: plays a script of user actions and checks against the whole program on a
+// host. Each line is one verb with its arguments; see the README for the language.
+#pragma once
+
+#include <cstddef>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "platform/scripted_host.hpp"
+#include "shell/run_state.hpp"
+
+namespace orvane {
+
+struct ScriptLine {
+    int number = 0;
+    std::vector<std::string> words;
+};
+
+// Splits a script into lines of words: spaces separate, double quotes group (with \" and \\),
+// '#' outside quotes starts a comment. Throws ScriptError for an unclosed quote.
+std::vector<ScriptLine> parseScript(const std::string& text);
+
+class Driver : public ActionSource {
+public:
+    Driver(ScriptedHost& host, MemoryRegistry& store, std::ostream& out);
+
+    // Plays a whole script; returns false when it ended with a script error.
+    bool run(const std::string& name, const std::string& text);
+    void playNext() override;
+
+    int passed() const { return passed_; }
+    int failed() const { return failed_; }
+
+private:
+    void execute(const ScriptLine& line);
+    void check(bool ok, const std::string& expected, const std::string& got);
+    void expect(const std::vector<std::string>& w);
+    void startProgram();
+    std::string where() const;
+
+    ScriptedHost& host_;
+    MemoryRegistry& store_;
+    std::ostream& out_;
+    std::string file_;
+    std::vector<ScriptLine> lines_;
+    std::size_t next_ = 0;
+    const ScriptLine* current_ = nullptr;
+    RunState state_;
+    int exitCode_ = -1;
+    bool everExited_ = false;
+    std::vector<std::string> messages_;
+    std::size_t messagesChecked_ = 0;
+    int passed_ = 0;
+    int failed_ = 0;
+};
+
+}  // namespace orvane
