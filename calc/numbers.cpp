@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <locale.h>
 
@@ -141,9 +142,43 @@ std::string formatC(const char* format, ...) {
     return out;
 }
 
+// The precision of a format's one "%...f" conversion (6 when none is given), or -1 when the
+// format has no such conversion.
+static int fixedPrecision(const char* format) {
+    const char* p = std::strchr(format, '%');
+    while (p != nullptr && p[1] == '%') {
+        p = std::strchr(p + 2, '%');
+    }
+    if (p == nullptr) {
+        return -1;
+    }
+    int precision = 6;
+    for (++p; *p != '\0' && std::strchr("-+ #0123456789", *p) != nullptr; ++p) {
+    }
+    if (*p == '.') {
+        precision = 0;
+        for (++p; *p >= '0' && *p <= '9'; ++p) {
+            precision = precision * 10 + (*p - '0');
+        }
+    }
+    return *p == 'f' ? precision : -1;
+}
+
 std::string formatReal(const char* format, double value) {
     if (!std::isfinite(value)) {
         return kNoResult;
+    }
+    // A value exactly half way between two shown values rounds away from zero, as the run-time
+    // library of the device did (the C library here would round to even): a ground speed of
+    // 120.5 shows "121 kt", like the 121 that is stored. Such a tie is an odd multiple of
+    // 2^-(precision+1), so the test is exact.
+    const int precision = fixedPrecision(format);
+    if (precision >= 0 && precision < 20) {
+        const double scaled = std::ldexp(value, precision + 1);
+        if (std::fabs(scaled) < 9007199254740992.0 && scaled == std::trunc(scaled) &&
+            std::fmod(scaled, 2.0) != 0.0) {
+            value = std::nextafter(value, value > 0.0 ? HUGE_VAL : -HUGE_VAL);
+        }
     }
     locale_t previous = uselocale(cLocale());
     char buffer[400];  // "%f" of the largest double has 309 digits before the point

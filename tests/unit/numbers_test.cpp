@@ -70,6 +70,17 @@ TEST(Format, WritesPrintfFormatsWithAPoint) {
     EXPECT_EQ(formatInt(-17), "-17");
 }
 
+TEST(Format, HalfwayValuesRoundAwayFromZero) {
+    EXPECT_EQ(formatReal("%1.0f kt", 120.5), "121 kt");
+    EXPECT_EQ(formatReal("%1.0f kt", 121.5), "122 kt");
+    EXPECT_EQ(formatReal("%1.0f", -2.5), "-3");
+    EXPECT_EQ(formatReal("%1.1f", 0.25), "0.3");
+    EXPECT_EQ(formatReal("%1.2f", 1.125), "1.13");
+    // Not a tie in binary: 0.15 is a little below 0.15 and stays 0.1.
+    EXPECT_EQ(formatReal("%1.1f", 0.15), "0.1");
+    EXPECT_EQ(formatReal("%03.0f\u00b0", 359.5), "360\u00b0");
+}
+
 TEST(Format, ANumberThatIsNotFiniteShowsDashes) {
     EXPECT_EQ(formatReal("%1.0f kt", std::nan("")), "----");
     EXPECT_EQ(formatReal("%1.0f kt", INFINITY), "----");
