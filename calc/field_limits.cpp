@@ -16,7 +16,9 @@ void enforce(Window& dialog, int fieldId, int maximum) {
 
 }  // namespace
 
-std::string maxMessage(int maximum) { return formatC("Max %d", maximum); }
+std::string maxMessage(int maximum) {
+    return formatC("Max %d", maximum);
+}
 
 void limitIntField(Window& dialog, int fieldId, int maximum) {
     const std::int32_t value = dialog.getInt(fieldId);

@@ -1,5 +1,6 @@
 #include "calc/numbers.hpp"
 
+#include <locale.h>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -7,13 +8,14 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
-#include <locale.h>
 
 namespace orvane {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
@@ -187,11 +189,13 @@ std::string formatReal(const char* format, double value) {
     if (n < 0) {
         return kNoResult;
     }
-    return std::string(buffer, std::min<std::size_t>(static_cast<std::size_t>(n),
-                                                     sizeof buffer - 1));
+    return std::string(buffer,
+                       std::min<std::size_t>(static_cast<std::size_t>(n), sizeof buffer - 1));
 }
 
-std::string formatInt(std::int32_t value) { return formatC("%d", value); }
+std::string formatInt(std::int32_t value) {
+    return formatC("%d", value);
+}
 
 std::optional<std::int32_t> truncToInt32(double value) {
     if (!std::isfinite(value)) {

@@ -24,7 +24,7 @@
 
 namespace orvane {
 
-inline constexpr std::size_t kFieldChars = 14;  // characters read from a field
+inline constexpr std::size_t kFieldChars = 14;    // characters read from a field
 inline constexpr const char* kNoResult = "----";  // the whole text of a field without a result
 
 double readReal(std::string_view text, std::size_t maxChars = kFieldChars);

@@ -14,7 +14,7 @@ namespace orvane {
 enum class RegistryOperation { Open, Create, Read, Write, Close };
 
 class MemoryRegistry : public Registry {
-public:
+  public:
     bool open(std::string_view path, Key& key) override;
     bool create(std::string_view path, Key& key) override;
     bool readDword(Key key, std::string_view name, std::uint32_t& value) override;
@@ -31,12 +31,12 @@ public:
     const RegistryData& data() const { return data_; }
     int openKeyCount() const { return static_cast<int>(handles_.size()); }
 
-protected:
+  protected:
     // Called when a key written through a handle is closed; a file-backed store saves here.
     // Returns false when the change could not be kept.
     virtual bool commit() { return true; }
 
-private:
+  private:
     struct Failure {
         RegistryOperation operation;
         std::string key;

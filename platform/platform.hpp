@@ -14,7 +14,7 @@ namespace orvane {
 
 // Notification codes carried by a command, as on the original window system.
 namespace notify {
-inline constexpr int kClicked = 0;          // push button or radio button tapped
+inline constexpr int kClicked = 0;  // push button or radio button tapped
 inline constexpr int kEditSetFocus = 0x100;
 inline constexpr int kEditKillFocus = 0x200;
 inline constexpr int kEditChange = 0x300;
@@ -25,7 +25,8 @@ inline constexpr int kComboEditChange = 5;
 }  // namespace notify
 
 // Commands every dialog may receive from its frame.
-inline constexpr int kCommandOk = 1;      // the caption's OK (Done) button, or Ctrl+Q on the main window
+inline constexpr int kCommandOk =
+    1;  // the caption's OK (Done) button, or Ctrl+Q on the main window
 inline constexpr int kCommandCancel = 2;  // the caption's close box
 inline constexpr int kCommandHelp = 9;    // the platform's help command
 
@@ -41,7 +42,7 @@ enum class Align { Left, Centre, Right };
 
 // Drawing on a window's paint surface with its default font and a black one-pixel pen.
 class Painter {
-public:
+  public:
     virtual ~Painter() = default;
     // Fills [left, right) x [top, bottom) with fill and outlines it with the pen.
     virtual void fillRect(int left, int top, int right, int bottom, Rgb fill) = 0;
@@ -60,7 +61,7 @@ class WindowProc;
 // A window on screen: the main window or a dialog made from a template. Controls are reached by
 // their template id; a control id that the window does not have is ignored (reads as empty).
 class Window {
-public:
+  public:
     virtual ~Window() = default;
 
     // Control text. A program write into an edit control raises its change notification.
@@ -100,7 +101,7 @@ public:
 
 // What a window does with the messages it receives. Every handler has a do-nothing default.
 class WindowProc {
-public:
+  public:
     virtual ~WindowProc() = default;
     // Dialog opening, or the main window's creation.
     virtual void onOpen(Window&) {}
@@ -121,7 +122,7 @@ public:
 // The registry: keys under HKEY_LOCAL_MACHINE by path, 32-bit numbers and strings. Every call
 // reports success or failure only.
 class Registry {
-public:
+  public:
     using Key = int;  // a key handle; 0 is never a valid key
     virtual ~Registry() = default;
     virtual bool open(std::string_view path, Key& key) = 0;
@@ -140,7 +141,7 @@ struct Date {
 // The world around the program: the window system's top level, registry, clock, locale and
 // process launcher.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // The single-instance rule: when another copy of the program runs for this user, brings its

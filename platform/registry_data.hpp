@@ -34,7 +34,7 @@ struct RegistryKey {
 bool sameRegistryName(std::string_view a, std::string_view b);
 
 class RegistryData {
-public:
+  public:
     RegistryKey* findKey(std::string_view path);
     const RegistryKey* findKey(std::string_view path) const;
     RegistryKey& ensureKey(std::string_view path);
@@ -50,7 +50,7 @@ public:
     // after each key.
     std::string toText() const;
 
-private:
+  private:
     std::vector<RegistryKey> keys_;
     std::vector<std::string> foreign_;
 };

@@ -16,7 +16,7 @@ namespace orvane {
 // A script line that cannot be played (unknown control, a hidden control, a menu while a dialog
 // is open, ...). It ends the script.
 class ScriptError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -27,7 +27,7 @@ struct ScriptEnded {};
 // Plays the next line of the script. The host calls it whenever the program waits for the user
 // (in the message loop and in every modal loop).
 class ActionSource {
-public:
+  public:
     virtual ~ActionSource() = default;
     virtual void playNext() = 0;
 };
@@ -42,7 +42,7 @@ struct DrawCall {
 };
 
 class ScriptedHost : public Platform {
-public:
+  public:
     virtual void setActionSource(ActionSource* source) = 0;
     // Called with the text of every message box as it appears (the host confirms it).
     std::function<void(const std::string&)> onMessageBox;

@@ -18,7 +18,8 @@ const ControlTemplate kControls[] = {
     {1034, K::PushButton, "Calculate", 62, 50, 34, 9, cs::kTabStop},
     {1047, K::PushButton, "N", 26, 21, 14, 12, 0},
     {1048, K::PushButton, "W", 26, 33, 11, 11, 0},
-    {1044, K::Edit, "", 15, 83, 32, 12, cs::kReadOnly | cs::kCentre | cs::kAutoScroll | cs::kBorder},
+    {1044, K::Edit, "", 15, 83, 32, 12,
+     cs::kReadOnly | cs::kCentre | cs::kAutoScroll | cs::kBorder},
     {1054, K::Edit, "", 59, 83, 32, 12, cs::kReadOnly | cs::kAutoScroll | cs::kBorder},
     {1055, K::Static, "Sunrise", 15, 75, 30, 8, 0},
     {1056, K::Static, "Sunset", 59, 75, 32, 8, 0},
@@ -30,7 +31,13 @@ const ControlTemplate kControls[] = {
 }  // namespace
 
 const DialogTemplate kSunriseSunsetTemplate = {
-    153, "Sunrise - Sunset", 105, 112, "MS Sans Serif", 12,
-    ds::kCaption | ds::kSysMenu | ds::kModalFrame | ds::kDoneButton, kControls};
+    153,
+    "Sunrise - Sunset",
+    105,
+    112,
+    "MS Sans Serif",
+    12,
+    ds::kCaption | ds::kSysMenu | ds::kModalFrame | ds::kDoneButton,
+    kControls};
 
 }  // namespace orvane

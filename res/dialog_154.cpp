@@ -49,7 +49,13 @@ const ControlTemplate kControls[] = {
 }  // namespace
 
 const DialogTemplate kGreatCircleTemplate = {
-    154, "Gt circle - Rh line", 134, 136, "Tahoma", 10,
-    ds::kCaption | ds::kSysMenu | ds::kModalFrame | ds::kDoneButton, kControls};
+    154,
+    "Gt circle - Rh line",
+    134,
+    136,
+    "Tahoma",
+    10,
+    ds::kCaption | ds::kSysMenu | ds::kModalFrame | ds::kDoneButton,
+    kControls};
 
 }  // namespace orvane

@@ -39,22 +39,37 @@ const ControlTemplate kAboutControls[] = {
 
 }  // namespace
 
-const DialogTemplate kSplashTemplate = {118, "", 160, 166, "MS Sans Serif", 8,
-                                        ds::kBorderless | ds::kCentred, {}};
+const DialogTemplate kSplashTemplate = {
+    118, "", 160, 166, "MS Sans Serif", 8, ds::kBorderless | ds::kCentred, {}};
 
-const DialogTemplate kStopwatchTemplate = {120, "Timer", 85, 57, "MS Sans Serif", 14,
+const DialogTemplate kStopwatchTemplate = {120,
+                                           "Timer",
+                                           85,
+                                           57,
+                                           "MS Sans Serif",
+                                           14,
                                            ds::kCaption | ds::kSysMenu | ds::kModalFrame,
                                            kStopwatchControls};
 
-const DialogTemplate kPreferencesTemplate = {152, "Preferences", 157, 50, "MS Sans Serif", 8,
+const DialogTemplate kPreferencesTemplate = {152,
+                                             "Preferences",
+                                             157,
+                                             50,
+                                             "MS Sans Serif",
+                                             8,
                                              ds::kCaption | ds::kSysMenu | ds::kModalFrame,
                                              kPreferencesControls};
 
-const DialogTemplate kDisclaimerTemplate = {155, "", 156, 177, "MS Sans Serif", 8,
-                                            ds::kModalFrame, kDisclaimerControls};
+const DialogTemplate kDisclaimerTemplate = {
+    155, "", 156, 177, "MS Sans Serif", 8, ds::kModalFrame, kDisclaimerControls};
 
 const DialogTemplate kAboutTemplate = {
-    159, "About Orvane", 157, 111, "Tahoma", 8,
+    159,
+    "About Orvane",
+    157,
+    111,
+    "Tahoma",
+    8,
     ds::kCaption | ds::kSysMenu | ds::kModalFrame | ds::kDoneButton | ds::kFullScreen,
     kAboutControls};
 

@@ -71,9 +71,15 @@ const StringResource kStrings[] = {
 
 }  // namespace
 
-std::span<const MenuItem> mainMenu() { return kMenu102; }
-std::span<const MenuBarButton> menuBarButtons() { return kMenuBar102; }
-std::span<const Accelerator> accelerators() { return kAccelerators3; }
+std::span<const MenuItem> mainMenu() {
+    return kMenu102;
+}
+std::span<const MenuBarButton> menuBarButtons() {
+    return kMenuBar102;
+}
+std::span<const Accelerator> accelerators() {
+    return kAccelerators3;
+}
 
 const char* loadString(int id) {
     for (const auto& s : kStrings) {

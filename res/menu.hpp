@@ -6,7 +6,7 @@
 namespace orvane {
 
 namespace menu {
-inline constexpr unsigned kPopup = 1u << 0;      // opens a submenu of the items that follow
+inline constexpr unsigned kPopup = 1u << 0;  // opens a submenu of the items that follow
 inline constexpr unsigned kSeparator = 1u << 1;
 inline constexpr unsigned kNewColumn = 1u << 2;  // starts a new menu column
 }  // namespace menu

@@ -9,10 +9,11 @@ namespace orvane {
 namespace {
 
 const std::array<const DialogTemplate*, 13> kTemplates = {
-    &kCalculatorTemplate,   &kSplashTemplate,        &kConversionsTemplate, &kStopwatchTemplate,
-    &kAirspeedTemplate,     &kCriticalPointTemplate, &kWeightBalanceTemplate,
-    &kPointOfNoReturnTemplate, &kPreferencesTemplate, &kSunriseSunsetTemplate,
-    &kGreatCircleTemplate,  &kDisclaimerTemplate,    &kAboutTemplate,
+    &kCalculatorTemplate,    &kSplashTemplate,          &kConversionsTemplate,
+    &kStopwatchTemplate,     &kAirspeedTemplate,        &kCriticalPointTemplate,
+    &kWeightBalanceTemplate, &kPointOfNoReturnTemplate, &kPreferencesTemplate,
+    &kSunriseSunsetTemplate, &kGreatCircleTemplate,     &kDisclaimerTemplate,
+    &kAboutTemplate,
 };
 
 }  // namespace
@@ -26,6 +27,8 @@ const DialogTemplate* findDialogTemplate(int id) {
     return nullptr;
 }
 
-std::span<const DialogTemplate* const> allDialogTemplates() { return kTemplates; }
+std::span<const DialogTemplate* const> allDialogTemplates() {
+    return kTemplates;
+}
 
 }  // namespace orvane

@@ -17,16 +17,16 @@ inline constexpr unsigned kHidden = 1u << 3;      // not visible when the dialog
 inline constexpr unsigned kSorted = 1u << 4;      // combo box: sorted drop-down list
 inline constexpr unsigned kGroup = 1u << 5;       // first radio button of a group
 inline constexpr unsigned kTabStop = 1u << 6;
-inline constexpr unsigned kCentre = 1u << 7;      // text centred
-inline constexpr unsigned kRight = 1u << 8;       // text right-aligned
-inline constexpr unsigned kDefault = 1u << 9;     // default push button
+inline constexpr unsigned kCentre = 1u << 7;   // text centred
+inline constexpr unsigned kRight = 1u << 8;    // text right-aligned
+inline constexpr unsigned kDefault = 1u << 9;  // default push button
 inline constexpr unsigned kBorder = 1u << 10;
 }  // namespace cs
 
 // Dialog styles.
 namespace ds {
 inline constexpr unsigned kCaption = 1u << 0;
-inline constexpr unsigned kSysMenu = 1u << 1;     // a close box in the caption
+inline constexpr unsigned kSysMenu = 1u << 1;  // a close box in the caption
 inline constexpr unsigned kModalFrame = 1u << 2;
 inline constexpr unsigned kBorderless = 1u << 3;
 inline constexpr unsigned kContextHelp = 1u << 4;
@@ -38,7 +38,7 @@ inline constexpr unsigned kCentred = 1u << 7;
 struct ControlTemplate {
     int id;  // -1 for controls the program never addresses
     ControlKind kind;
-    const char* text;  // UTF-8; for a picture control, the bitmap resource number as text
+    const char* text;         // UTF-8; for a picture control, the bitmap resource number as text
     int x, y, width, height;  // dialog units
     unsigned style;
 };

@@ -6,7 +6,7 @@ namespace orvane {
 namespace {
 
 class AboutDialog : public WindowProc {
-public:
+  public:
     void onCommand(Window& window, int id, int) override {
         if (id == kCommandOk) {
             window.end(1);

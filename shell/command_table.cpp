@@ -38,7 +38,9 @@ const CommandEntry kCommandTable[] = {
 
 }  // namespace
 
-std::span<const CommandEntry> commandTable() { return kCommandTable; }
+std::span<const CommandEntry> commandTable() {
+    return kCommandTable;
+}
 
 const CommandEntry* findCommand(int command) {
     for (const CommandEntry& e : kCommandTable) {

@@ -17,18 +17,18 @@ struct DialogContext {
 
 using DialogFactory = std::unique_ptr<WindowProc> (*)(DialogContext&);
 
-std::unique_ptr<WindowProc> makeSplashDialog(DialogContext&);          // 118
-std::unique_ptr<WindowProc> makeDisclaimerDialog(DialogContext&);      // 155
-std::unique_ptr<WindowProc> makeAboutDialog(DialogContext&);           // 159
-std::unique_ptr<WindowProc> makePreferencesDialog(DialogContext&);     // 152
-std::unique_ptr<WindowProc> makeStopwatchDialog(DialogContext&);       // 120
-std::unique_ptr<WindowProc> makeCalculatorDialog(DialogContext&);      // 106
-std::unique_ptr<WindowProc> makeGreatCircleDialog(DialogContext&);     // 154
-std::unique_ptr<WindowProc> makeSunriseSunsetDialog(DialogContext&);   // 153
-std::unique_ptr<WindowProc> makeAirspeedDialog(DialogContext&);        // 148
-std::unique_ptr<WindowProc> makeCriticalPointDialog(DialogContext&);   // 149
-std::unique_ptr<WindowProc> makePointOfNoReturnDialog(DialogContext&); // 151
-std::unique_ptr<WindowProc> makeWeightBalanceDialog(DialogContext&);   // 150
-std::unique_ptr<WindowProc> makeConversionsDialog(DialogContext&);     // 119
+std::unique_ptr<WindowProc> makeSplashDialog(DialogContext&);           // 118
+std::unique_ptr<WindowProc> makeDisclaimerDialog(DialogContext&);       // 155
+std::unique_ptr<WindowProc> makeAboutDialog(DialogContext&);            // 159
+std::unique_ptr<WindowProc> makePreferencesDialog(DialogContext&);      // 152
+std::unique_ptr<WindowProc> makeStopwatchDialog(DialogContext&);        // 120
+std::unique_ptr<WindowProc> makeCalculatorDialog(DialogContext&);       // 106
+std::unique_ptr<WindowProc> makeGreatCircleDialog(DialogContext&);      // 154
+std::unique_ptr<WindowProc> makeSunriseSunsetDialog(DialogContext&);    // 153
+std::unique_ptr<WindowProc> makeAirspeedDialog(DialogContext&);         // 148
+std::unique_ptr<WindowProc> makeCriticalPointDialog(DialogContext&);    // 149
+std::unique_ptr<WindowProc> makePointOfNoReturnDialog(DialogContext&);  // 151
+std::unique_ptr<WindowProc> makeWeightBalanceDialog(DialogContext&);    // 150
+std::unique_ptr<WindowProc> makeConversionsDialog(DialogContext&);      // 119
 
 }  // namespace orvane

@@ -18,7 +18,7 @@ constexpr int kAccept = 1;
 constexpr int kExit = 2;
 
 class DisclaimerDialog : public WindowProc {
-public:
+  public:
     void onOpen(Window& window) override {
         for (int i = 0; i < 3; ++i) {
             window.setText(kTextIds[i], kTexts[i]);

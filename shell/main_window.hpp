@@ -9,14 +9,14 @@
 namespace orvane {
 
 class MainWindowProc : public WindowProc {
-public:
+  public:
     explicit MainWindowProc(DialogContext context) : context_(context) {}
     void onOpen(Window& window) override;
     void onCommand(Window& window, int id, int code) override;
     void onPaint(Window& window, Painter& painter) override;
     void onDestroy(Window& window) override;
 
-private:
+  private:
     DialogContext context_;
 };
 

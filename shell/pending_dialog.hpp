@@ -9,7 +9,7 @@
 namespace orvane {
 
 class PendingDialog : public WindowProc {
-public:
+  public:
     void onCommand(Window& window, int id, int) override {
         if (id == kCommandOk || id == kCommandCancel) {
             window.end(2);

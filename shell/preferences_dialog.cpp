@@ -13,7 +13,7 @@ constexpr int kInches = 1113;
 constexpr int kMillibars = 1114;
 
 class PreferencesDialog : public WindowProc {
-public:
+  public:
     explicit PreferencesDialog(PreferenceData& preferences) : preferences_(preferences) {}
 
     void onOpen(Window& window) override {
@@ -43,7 +43,7 @@ public:
         }
     }
 
-private:
+  private:
     PreferenceData& preferences_;
 };
 

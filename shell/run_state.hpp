@@ -12,16 +12,16 @@ namespace orvane {
 
 // Results of the current flight's calculations, shown on the summary panel. Never stored.
 struct FlightSummary {
-    double trueCourse = 0.0;       // degrees true (rhumb-line course of the last route)
-    double distance = 0.0;         // nautical miles (rhumb-line distance of the last route)
-    double magVariation = 0.0;     // degrees, west positive; -999.0: not calculated
-    double trueHeading = 0.0;      // degrees true
-    std::int32_t groundSpeed = 0;  // knots
-    double flightTime = 0.0;       // minutes
-    double fuel = 0.0;             // the pilot's fuel unit
-    double cost = 0.0;             // local currency
-    double takeOffWeight = 0.0;    // weight unit of the loading sheet
-    double centreOfGravity = 0.0;  // arm unit of the loading sheet
+    double trueCourse = 0.0;         // degrees true (rhumb-line course of the last route)
+    double distance = 0.0;           // nautical miles (rhumb-line distance of the last route)
+    double magVariation = 0.0;       // degrees, west positive; -999.0: not calculated
+    double trueHeading = 0.0;        // degrees true
+    std::int32_t groundSpeed = 0;    // knots
+    double flightTime = 0.0;         // minutes
+    double fuel = 0.0;               // the pilot's fuel unit
+    double cost = 0.0;               // local currency
+    double takeOffWeight = 0.0;      // weight unit of the loading sheet
+    double centreOfGravity = 0.0;    // arm unit of the loading sheet
     std::int32_t windDirection = 0;  // degrees true, where the wind blows from
     std::int32_t windSpeed = 0;      // knots
 };

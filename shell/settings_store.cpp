@@ -15,7 +15,9 @@ constexpr const char* kCouldNotClose = "Could not close Key";
 constexpr const char* kCouldNotCreate = "Could not create Key";
 constexpr const char* kCouldNotSet = "Could not set value Key";
 
-std::uint32_t signedBits(std::int32_t value) { return static_cast<std::uint32_t>(value); }
+std::uint32_t signedBits(std::int32_t value) {
+    return static_cast<std::uint32_t>(value);
+}
 
 // The values of the defaults key after the position, in the order they are read and written.
 enum class Encoding { Whole, Truncated, Tenths };
@@ -43,7 +45,7 @@ constexpr DefaultValue kDefaultValues[] = {
 // A key of the store that may have failed to open or be created: its value operations then
 // fail without touching the registry, and are reported like any other failure.
 class OpenKey {
-public:
+  public:
     OpenKey(Registry& registry, bool opened, Registry::Key key)
         : registry_(registry), opened_(opened), key_(key) {}
     bool read(std::string_view name, std::uint32_t& value) {
@@ -57,7 +59,7 @@ public:
     }
     bool close() { return opened_ && registry_.close(key_); }
 
-private:
+  private:
     Registry& registry_;
     bool opened_;
     Registry::Key key_;
@@ -110,15 +112,25 @@ std::uint32_t encodeHundredths(double minutesOfArc) {
     return static_cast<std::uint32_t>(hundredths);
 }
 
-double decodeHundredths(std::uint32_t stored) { return stored * 0.01; }
+double decodeHundredths(std::uint32_t stored) {
+    return stored * 0.01;
+}
 
-std::uint32_t encodeTruncated(double value) { return signedBits(truncToInt32(value).value_or(0)); }
+std::uint32_t encodeTruncated(double value) {
+    return signedBits(truncToInt32(value).value_or(0));
+}
 
-double decodeTruncated(std::uint32_t stored) { return static_cast<std::int32_t>(stored); }
+double decodeTruncated(std::uint32_t stored) {
+    return static_cast<std::int32_t>(stored);
+}
 
-std::uint32_t encodeTenths(double value) { return encodeTruncated(value * 10.0); }
+std::uint32_t encodeTenths(double value) {
+    return encodeTruncated(value * 10.0);
+}
 
-double decodeTenths(std::uint32_t stored) { return static_cast<std::int32_t>(stored) * 0.1; }
+double decodeTenths(std::uint32_t stored) {
+    return static_cast<std::int32_t>(stored) * 0.1;
+}
 
 void loadSettings(Window& owner, Registry& registry, PreferenceData& preferences,
                   DefaultData& defaults) {

@@ -10,7 +10,7 @@ constexpr int kSplashMs = 5000;
 constexpr const char* kSplashPicture = "Orvane_splash.bmp";
 
 class SplashDialog : public WindowProc {
-public:
+  public:
     void onOpen(Window& window) override { window.startTimer(kSplashTimer, kSplashMs); }
     // The picture file is read again on every paint; a missing one draws nothing.
     void onPaint(Window&, Painter& painter) override {
@@ -20,7 +20,7 @@ public:
     void onTap(Window& window) override { close(window); }
     void onCommand(Window& window, int id, int) override { close(window, id & 0xFFFF); }
 
-private:
+  private:
     static void close(Window& window, int result = 0) {
         window.stopTimer(kSplashTimer);
         window.end(result);

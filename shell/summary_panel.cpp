@@ -24,9 +24,8 @@ struct PanelRow {
 };
 
 constexpr PanelRow kRows[] = {
-    {20, "True course:", "Dist:"}, {60, "Mag variation:", nullptr},
-    {100, "True heading:", "Gsp:"}, {140, "Fuel:", "Time:"},
-    {180, "Take off Wt:", "C of G:"},
+    {20, "True course:", "Dist:"}, {60, "Mag variation:", nullptr},  {100, "True heading:", "Gsp:"},
+    {140, "Fuel:", "Time:"},       {180, "Take off Wt:", "C of G:"},
 };
 constexpr int kBandHeight = 40;
 

@@ -90,10 +90,11 @@ std::vector<std::string> characters(const std::string& text) {
 }
 
 class RecordingPainter : public Painter {
-public:
+  public:
     std::vector<DrawCall> calls;
     void fillRect(int left, int top, int right, int bottom, Rgb fill) override {
-        calls.push_back({DrawCall::Kind::Rect, {}, left, top, right, bottom, Align::Left, {}, fill});
+        calls.push_back(
+            {DrawCall::Kind::Rect, {}, left, top, right, bottom, Align::Left, {}, fill});
     }
     void drawText(std::string_view text, int left, int top, int right, int bottom, Align align,
                   Rgb foreground, Rgb background) override {
@@ -104,8 +105,15 @@ public:
         calls.push_back({DrawCall::Kind::Line, {}, x1, y1, x2, y2, Align::Left, {}, {}});
     }
     void drawPictureFile(std::string_view file, int x, int y, int width, int height) override {
-        calls.push_back({DrawCall::Kind::Picture, std::string(file), x, y, x + width, y + height,
-                         Align::Left, {}, {}});
+        calls.push_back({DrawCall::Kind::Picture,
+                         std::string(file),
+                         x,
+                         y,
+                         x + width,
+                         y + height,
+                         Align::Left,
+                         {},
+                         {}});
     }
 };
 
@@ -189,7 +197,9 @@ bool HeadlessWindow::checked(int id) const {
     return c != nullptr && c->checked;
 }
 
-void HeadlessWindow::setFocus(int id) { moveFocus(id); }
+void HeadlessWindow::setFocus(int id) {
+    moveFocus(id);
+}
 
 void HeadlessWindow::moveFocus(int id) {
     if (id == focus_ || (id != 0 && control(id) == nullptr)) {
@@ -247,11 +257,17 @@ void HeadlessWindow::end(int result) {
     result_ = result;
 }
 
-void HeadlessWindow::message(std::string_view text) { host_.showMessage(text); }
+void HeadlessWindow::message(std::string_view text) {
+    host_.showMessage(text);
+}
 
-void HeadlessWindow::startTimer(int id, int periodMs) { host_.startTimer(this, id, periodMs); }
+void HeadlessWindow::startTimer(int id, int periodMs) {
+    host_.startTimer(this, id, periodMs);
+}
 
-void HeadlessWindow::stopTimer(int id) { host_.stopTimer(this, id); }
+void HeadlessWindow::stopTimer(int id) {
+    host_.stopTimer(this, id);
+}
 
 int HeadlessWindow::runModal(int templateId, WindowProc& procedure) {
     const DialogTemplate* tmpl = findDialogTemplate(templateId);
@@ -283,7 +299,9 @@ int HeadlessWindow::runModal(int templateId, WindowProc& procedure) {
 HeadlessHost::HeadlessHost() = default;
 HeadlessHost::~HeadlessHost() = default;
 
-bool HeadlessHost::bringRunningCopyForward() { return main_ != nullptr; }
+bool HeadlessHost::bringRunningCopyForward() {
+    return main_ != nullptr;
+}
 
 Window* HeadlessHost::createMainWindow(std::string_view title, WindowProc& procedure) {
     main_ = std::make_unique<HeadlessWindow>(*this, procedure, nullptr, std::string(title));
@@ -354,7 +372,9 @@ void HeadlessHost::stopTimer(HeadlessWindow* window, int id) {
     std::erase_if(timers_, [&](const Timer& t) { return t.window == window && t.id == id; });
 }
 
-void HeadlessHost::deliverTimer(const Timer& timer) { timer.window->proc().onTimer(*timer.window, timer.id); }
+void HeadlessHost::deliverTimer(const Timer& timer) {
+    timer.window->proc().onTimer(*timer.window, timer.id);
+}
 
 void HeadlessHost::elapse(double seconds) {
     if (!(seconds >= 0.0) || !std::isfinite(seconds)) {
@@ -365,9 +385,8 @@ void HeadlessHost::elapse(double seconds) {
     for (;;) {
         auto next = timers_.end();
         for (auto it = timers_.begin(); it != timers_.end(); ++it) {
-            if (it->due <= target + 1e-9 &&
-                (next == timers_.end() || it->due < next->due ||
-                 (it->due == next->due && it->order < next->order))) {
+            if (it->due <= target + 1e-9 && (next == timers_.end() || it->due < next->due ||
+                                             (it->due == next->due && it->order < next->order))) {
                 next = it;
             }
         }
@@ -584,26 +603,42 @@ void HeadlessHost::pick(int id, const std::string& entry) {
     w.notify(id, notify::kComboSelChange);
 }
 
-void HeadlessHost::command(int id, int code) { top().notify(id, code); }
+void HeadlessHost::command(int id, int code) {
+    top().notify(id, code);
+}
 
 void HeadlessHost::help() {
     HeadlessWindow& w = top();
     w.proc().onHelp(w);
 }
 
-int HeadlessHost::topTemplate() const { return main_ ? top().templateId() : -1; }
+int HeadlessHost::topTemplate() const {
+    return main_ ? top().templateId() : -1;
+}
 
-std::string HeadlessHost::topTitle() const { return top().title(); }
+std::string HeadlessHost::topTitle() const {
+    return top().title();
+}
 
-bool HeadlessHost::hasControl(int id) const { return main_ && top().control(id) != nullptr; }
+bool HeadlessHost::hasControl(int id) const {
+    return main_ && top().control(id) != nullptr;
+}
 
-std::string HeadlessHost::controlText(int id) const { return top().text(id); }
+std::string HeadlessHost::controlText(int id) const {
+    return top().text(id);
+}
 
-bool HeadlessHost::controlVisible(int id) const { return top().visible(id); }
+bool HeadlessHost::controlVisible(int id) const {
+    return top().visible(id);
+}
 
-bool HeadlessHost::controlChecked(int id) const { return top().checked(id); }
+bool HeadlessHost::controlChecked(int id) const {
+    return top().checked(id);
+}
 
-int HeadlessHost::focusedControl() const { return top().focus(); }
+int HeadlessHost::focusedControl() const {
+    return top().focus();
+}
 
 std::vector<std::string> HeadlessHost::listEntries(int id) const {
     const HeadlessControl* c = top().control(id);

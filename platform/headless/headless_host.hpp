@@ -26,7 +26,7 @@ struct HeadlessControl {
 };
 
 class HeadlessWindow : public Window {
-public:
+  public:
     HeadlessWindow(HeadlessHost& host, WindowProc& proc, const DialogTemplate* tmpl,
                    std::string title);
 
@@ -61,7 +61,7 @@ public:
     void moveFocus(int id);
     void focusFirstControl();
 
-private:
+  private:
     HeadlessHost& host_;
     WindowProc& proc_;
     const DialogTemplate* template_;
@@ -75,7 +75,7 @@ private:
 };
 
 class HeadlessHost : public ScriptedHost {
-public:
+  public:
     HeadlessHost();
     ~HeadlessHost() override;
 
@@ -138,7 +138,7 @@ public:
     void paintMain();
     void paintWindow(HeadlessWindow& window);
 
-private:
+  private:
     struct Timer {
         HeadlessWindow* window;
         int id;

@@ -19,7 +19,7 @@ struct Call {
 };
 
 class Recorder : public Painter {
-public:
+  public:
     std::vector<Call> calls;
     void fillRect(int l, int t, int r, int b, Rgb fill) override {
         calls.push_back({"rect", "", l, t, r, b, Align::Left, {}, fill});
@@ -34,7 +34,9 @@ public:
     void drawPictureFile(std::string_view, int, int, int, int) override {}
 };
 
-bool sameColour(Rgb a, Rgb b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
+bool sameColour(Rgb a, Rgb b) {
+    return a.r == b.r && a.g == b.g && a.b == b.b;
+}
 
 TEST(SummaryPanel, PaintsTheYellowBoxFirstAndTheLineBeforeTheWeightRow) {
     Recorder r;
@@ -50,9 +52,12 @@ TEST(SummaryPanel, PaintsTheYellowBoxFirstAndTheLineBeforeTheWeightRow) {
 
     std::size_t line = 0, timeValue = 0, weightLabel = 0;
     for (std::size_t i = 0; i < r.calls.size(); ++i) {
-        if (r.calls[i].what == "line") line = i;
-        if (r.calls[i].text == "Time:") timeValue = i + 1;
-        if (r.calls[i].text == "Take off Wt:") weightLabel = i;
+        if (r.calls[i].what == "line")
+            line = i;
+        if (r.calls[i].text == "Time:")
+            timeValue = i + 1;
+        if (r.calls[i].text == "Take off Wt:")
+            weightLabel = i;
     }
     EXPECT_EQ(r.calls[line].top, 180);
     EXPECT_EQ(r.calls[line].left, 6);

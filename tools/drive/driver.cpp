@@ -33,9 +33,13 @@ double toReal(const std::string& word) {
     return value;
 }
 
-std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
 
-std::string full(double value) { return formatC("%.17g", value); }
+std::string full(double value) {
+    return formatC("%.17g", value);
+}
 
 void need(const std::vector<std::string>& w, std::size_t count, const char* usage) {
     if (w.size() < count) {
@@ -44,11 +48,16 @@ void need(const std::vector<std::string>& w, std::size_t count, const char* usag
 }
 
 RegistryOperation toOperation(const std::string& word) {
-    if (word == "open") return RegistryOperation::Open;
-    if (word == "create") return RegistryOperation::Create;
-    if (word == "read") return RegistryOperation::Read;
-    if (word == "write") return RegistryOperation::Write;
-    if (word == "close") return RegistryOperation::Close;
+    if (word == "open")
+        return RegistryOperation::Open;
+    if (word == "create")
+        return RegistryOperation::Create;
+    if (word == "read")
+        return RegistryOperation::Read;
+    if (word == "write")
+        return RegistryOperation::Write;
+    if (word == "close")
+        return RegistryOperation::Close;
     throw ScriptError("unknown store operation " + word);
 }
 
@@ -343,8 +352,8 @@ void Driver::expect(const std::vector<std::string>& w) {
         need(w, 3, "expect dialog N");
         const int got = host_.programRunning() ? host_.topTemplate() : -1;
         check(got == toInt(w[2]), "dialog " + w[2], std::to_string(got));
-    } else if (what == "visible" || what == "hidden" || what == "checked" ||
-               what == "unchecked" || what == "focus") {
+    } else if (what == "visible" || what == "hidden" || what == "checked" || what == "unchecked" ||
+               what == "focus") {
         need(w, 3, "expect visible|hidden|checked|unchecked|focus ID");
         const int id = toInt(w[2]);
         if (!host_.hasControl(id)) {
@@ -385,8 +394,7 @@ void Driver::expect(const std::vector<std::string>& w) {
         }
     } else if (what == "no-message") {
         const bool ok = messagesChecked_ >= messages_.size();
-        check(ok, "no message",
-              ok ? "none" : "message " + quoted(messages_[messagesChecked_]));
+        check(ok, "no message", ok ? "none" : "message " + quoted(messages_[messagesChecked_]));
         messagesChecked_ = messages_.size();
     } else if (what == "help") {
         need(w, 3, "expect help ARGUMENT");
@@ -468,9 +476,9 @@ void Driver::expect(const std::vector<std::string>& w) {
         need(w, 3, "expect exited CODE");
         const bool ok = !host_.programRunning() && everExited_ && exitCode_ == toInt(w[2]);
         check(ok, "exited " + w[2],
-              host_.programRunning() ? "running"
-                                     : (everExited_ ? "exited " + std::to_string(exitCode_)
-                                                    : "not started"));
+              host_.programRunning()
+                  ? "running"
+                  : (everExited_ ? "exited " + std::to_string(exitCode_) : "not started"));
     } else {
         throw ScriptError("unknown check " + what);
     }

@@ -22,7 +22,7 @@ struct ScriptLine {
 std::vector<ScriptLine> parseScript(const std::string& text);
 
 class Driver : public ActionSource {
-public:
+  public:
     Driver(ScriptedHost& host, MemoryRegistry& store, std::ostream& out);
 
     // Plays a whole script; returns false when it ended with a script error.
@@ -32,7 +32,7 @@ public:
     int passed() const { return passed_; }
     int failed() const { return failed_; }
 
-private:
+  private:
     void execute(const ScriptLine& line);
     void check(bool ok, const std::string& expected, const std::string& got);
     void expect(const std::vector<std::string>& w);
