@@ -1,9 +1,46 @@
-// Template 149. Its controls are laid out with the dialog that uses them.
+// Template 149: the critical point (equal-time point) of a leg. Each input sits in a titled
+// frame that serves as its label.
 #include "res/dialogs.hpp"
 
 namespace orvane {
 
-const DialogTemplate kCriticalPointTemplate = {149, "Critical Point", 156, 166, "Tahoma", 8,
-                                    ds::kCaption | ds::kContextHelp | ds::kDoneButton, {}};
+namespace {
+
+using K = ControlKind;
+constexpr unsigned kEntry = cs::kTabStop | cs::kBorder | cs::kAutoScroll;
+constexpr unsigned kResult = cs::kReadOnly | cs::kBorder | cs::kAutoScroll;
+
+const ControlTemplate kControls[] = {
+    {-1, K::GroupBox, "", 3, 2, 150, 106, 0},
+    {-1, K::GroupBox, "Total distance (nm)", 7, 8, 70, 26, 0},
+    {1064, K::Edit, "", 12, 18, 60, 12, kEntry},
+    {-1, K::GroupBox, "Course (\u00b0)", 79, 8, 70, 26, 0},
+    {1020, K::Edit, "", 84, 18, 60, 12, kEntry},
+    {-1, K::GroupBox, "Wind direction (\u00b0)", 7, 36, 70, 26, 0},
+    {1021, K::Edit, "", 12, 46, 60, 12, kEntry},
+    {-1, K::GroupBox, "Wind speed (kt)", 79, 36, 70, 26, 0},
+    {1022, K::Edit, "", 84, 46, 60, 12, kEntry},
+    {-1, K::GroupBox, "Full pwr TAS (kt)", 7, 64, 70, 26, 0},
+    {1023, K::Edit, "", 12, 74, 60, 12, kEntry},
+    {-1, K::GroupBox, "Red pwr TAS (kt)", 79, 64, 70, 26, 0},
+    {1024, K::Edit, "", 84, 74, 60, 12, kEntry},
+    {1034, K::PushButton, "Calculate", 53, 92, 50, 13, cs::kTabStop},
+    {-1, K::GroupBox, "Critcal point", 3, 112, 150, 48, 0},
+    {1069, K::Static, "Distance to", 12, 126, 60, 8, 0},
+    {1080, K::Edit, "", 76, 124, 68, 12, kResult},
+    {1071, K::Static, "Time to", 12, 142, 60, 8, 0},
+    {1081, K::Edit, "", 76, 140, 68, 12, kResult},
+};
+
+}  // namespace
+
+const DialogTemplate kCriticalPointTemplate = {149,
+                                               "Critical Point",
+                                               156,
+                                               166,
+                                               "Tahoma",
+                                               8,
+                                               ds::kCaption | ds::kContextHelp | ds::kDoneButton,
+                                               kControls};
 
 }  // namespace orvane
