@@ -1,9 +1,102 @@
-// Template 150. Its controls are laid out with the dialog that uses them.
+// Template 150: the weight-and-balance sheet. Eight station rows (label, weight, arm, moment)
+// under the column headings, and the totals in a frame below.
 #include "res/dialogs.hpp"
 
 namespace orvane {
 
-const DialogTemplate kWeightBalanceTemplate = {150, "Wt and Balance", 157, 169, "Tahoma", 8,
-                                    ds::kCaption | ds::kContextHelp | ds::kDoneButton, {}};
+namespace {
+
+using K = ControlKind;
+constexpr unsigned kEntry = cs::kTabStop | cs::kBorder | cs::kAutoScroll;
+constexpr unsigned kResult = cs::kReadOnly | cs::kBorder | cs::kAutoScroll;
+
+// Columns (x, width) and rows (y of row 1, pitch) in dialog units. Tahoma 8 gives about 1.5
+// pixels a unit across and 1.6 down: the 157 units are about 235 pixels.
+constexpr int kLabelX = 3, kLabelW = 24;
+constexpr int kWeightX = 29, kWeightW = 38;
+constexpr int kArmX = 70, kArmW = 34;
+constexpr int kMomentX = 107, kMomentW = 47;
+constexpr int kRowY = 12, kPitch = 13, kEditH = 12, kTextH = 8;
+constexpr int rowY(int n) {
+    return kRowY + n * kPitch;
+}
+constexpr int labelY(int n) {
+    return rowY(n) + 2;
+}
+
+// The totals frame and its three rows.
+constexpr int kFrameY = rowY(8) + 2, kFrameH = 49;
+constexpr int kTotalLabelX = 10, kTotalLabelW = 62;
+constexpr int kTotalX = 74, kTotalW = 50;
+constexpr int totalY(int n) {
+    return kFrameY + 7 + n * kPitch;
+}
+
+// clang-format off
+const ControlTemplate kControls[] = {
+    {-1, K::Static, "Weight", kWeightX, 3, kWeightW, kTextH, cs::kCentre},
+    {-1, K::Static, "Arm", kArmX, 3, kArmW, kTextH, cs::kCentre},
+    {-1, K::Static, "Moment", kMomentX, 3, kMomentW, kTextH, cs::kCentre},
+
+    {-1, K::Static, "Basic", kLabelX, labelY(0), kLabelW, kTextH, 0},
+    {1074, K::Edit, "", kWeightX, rowY(0), kWeightW, kEditH, kEntry},
+    {1075, K::Edit, "", kArmX, rowY(0), kArmW, kEditH, kEntry},
+    {1013, K::Edit, "", kMomentX, rowY(0), kMomentW, kEditH, kResult},
+
+    {-1, K::Static, "Fuel", kLabelX, labelY(1), kLabelW, kTextH, 0},
+    {1020, K::Edit, "", kWeightX, rowY(1), kWeightW, kEditH, kEntry},
+    {1076, K::Edit, "", kArmX, rowY(1), kArmW, kEditH, kEntry},
+    {1014, K::Edit, "", kMomentX, rowY(1), kMomentW, kEditH, kResult},
+
+    {-1, K::Static, "Row1", kLabelX, labelY(2), kLabelW, kTextH, 0},
+    {1021, K::Edit, "", kWeightX, rowY(2), kWeightW, kEditH, kEntry},
+    {1077, K::Edit, "", kArmX, rowY(2), kArmW, kEditH, kEntry},
+    {1015, K::Edit, "", kMomentX, rowY(2), kMomentW, kEditH, kResult},
+
+    {-1, K::Static, "Row2", kLabelX, labelY(3), kLabelW, kTextH, 0},
+    {1022, K::Edit, "", kWeightX, rowY(3), kWeightW, kEditH, kEntry},
+    {1008, K::Edit, "", kArmX, rowY(3), kArmW, kEditH, kEntry},
+    {1016, K::Edit, "", kMomentX, rowY(3), kMomentW, kEditH, kResult},
+
+    {-1, K::Static, "Row3", kLabelX, labelY(4), kLabelW, kTextH, 0},
+    {1023, K::Edit, "", kWeightX, rowY(4), kWeightW, kEditH, kEntry},
+    {1009, K::Edit, "", kArmX, rowY(4), kArmW, kEditH, kEntry},
+    {1017, K::Edit, "", kMomentX, rowY(4), kMomentW, kEditH, kResult},
+
+    {-1, K::Static, "Bags1", kLabelX, labelY(5), kLabelW, kTextH, 0},
+    {1024, K::Edit, "", kWeightX, rowY(5), kWeightW, kEditH, kEntry},
+    {1010, K::Edit, "", kArmX, rowY(5), kArmW, kEditH, kEntry},
+    {1018, K::Edit, "", kMomentX, rowY(5), kMomentW, kEditH, kResult},
+
+    {-1, K::Static, "Bags2", kLabelX, labelY(6), kLabelW, kTextH, 0},
+    {1078, K::Edit, "", kWeightX, rowY(6), kWeightW, kEditH, kEntry},
+    {1011, K::Edit, "", kArmX, rowY(6), kArmW, kEditH, kEntry},
+    {1027, K::Edit, "", kMomentX, rowY(6), kMomentW, kEditH, kResult},
+
+    {-1, K::Static, "Aux", kLabelX, labelY(7), kLabelW, kTextH, 0},
+    {1026, K::Edit, "", kWeightX, rowY(7), kWeightW, kEditH, kEntry},
+    {1079, K::Edit, "", kArmX, rowY(7), kArmW, kEditH, kEntry},
+    {1028, K::Edit, "", kMomentX, rowY(7), kMomentW, kEditH, kResult},
+
+    {-1, K::GroupBox, "", kLabelX, kFrameY, 157 - 2 * kLabelX, kFrameH, 0},
+    {-1, K::Static, "Total Weight", kTotalLabelX, totalY(0) + 2, kTotalLabelW, kTextH, 0},
+    {1071, K::Edit, "", kTotalX, totalY(0), kTotalW, kEditH, kResult},
+    {-1, K::Static, "Total Moment", kTotalLabelX, totalY(1) + 2, kTotalLabelW, kTextH, 0},
+    {1072, K::Edit, "", kTotalX, totalY(1), kTotalW, kEditH, kResult},
+    {-1, K::Static, "Center of Gravity", kTotalLabelX, totalY(2) + 2, kTotalLabelW, kTextH, 0},
+    {1073, K::Edit, "", kTotalX, totalY(2), kTotalW, kEditH, kResult},
+};
+// clang-format on
+
+}  // namespace
+
+const DialogTemplate kWeightBalanceTemplate = {150,
+                                               "Wt and Balance",
+                                               157,
+                                               169,
+                                               "Tahoma",
+                                               8,
+                                               ds::kCaption | ds::kContextHelp | ds::kDoneButton,
+                                               kControls};
 
 }  // namespace orvane
