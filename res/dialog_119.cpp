@@ -1,9 +1,70 @@
-// Template 119. Its controls are laid out with the dialog that uses them.
+// Template 119: the conversions calculator. Seven category radio buttons in two columns at the
+// top, then six value rows, each an edit field with its unit label to the right. The template
+// shows Volume (rows 1 to 3); rows 4 to 6 belong to Volume to Weight only.
 #include "res/dialogs.hpp"
 
 namespace orvane {
 
-const DialogTemplate kConversionsTemplate = {119, "Conversions", 106, 114, "Tahoma", 12,
-                                    ds::kCaption | ds::kContextHelp | ds::kDoneButton, {}};
+namespace {
+
+using K = ControlKind;
+constexpr unsigned kEntry = cs::kTabStop | cs::kBorder | cs::kAutoScroll;
+
+// Tahoma 12 gives about 1.75 pixels a unit across and 1.9 down: the 106 by 114 units are about
+// 185 by 215 pixels. The radio columns are wide enough for "Temperature" beside its button and
+// "Volume to Weight" on its own line; a unit label is 66 units (about 115 pixels), enough for
+// "Specific gravity (sg)".
+constexpr int kLeftX = 3, kLeftW = 44;
+constexpr int kRightX = 50, kRightW = 55;
+constexpr int kRadioY = 2, kRadioPitch = 9, kRadioH = 9;
+constexpr int radioY(int n) {
+    return kRadioY + n * kRadioPitch;
+}
+
+constexpr int kFieldX = 3, kFieldW = 33;
+constexpr int kUnitX = 39, kUnitW = 66;
+constexpr int kRowY = 41, kRowPitch = 12, kEditH = 11, kTextH = 8;
+constexpr int rowY(int n) {
+    return kRowY + n * kRowPitch;
+}
+constexpr int unitY(int n) {
+    return rowY(n) + 2;
+}
+
+// clang-format off
+const ControlTemplate kControls[] = {
+    {1017, K::RadioButton, "Volume", kLeftX, radioY(0), kLeftW, kRadioH, cs::kGroup | cs::kTabStop},
+    {1018, K::RadioButton, "Weight", kRightX, radioY(0), kRightW, kRadioH, 0},
+    {1020, K::RadioButton, "Distance", kLeftX, radioY(1), kLeftW, kRadioH, 0},
+    {1021, K::RadioButton, "Temperature", kRightX, radioY(1), kRightW, kRadioH, 0},
+    {1022, K::RadioButton, "Pressure", kLeftX, radioY(2), kLeftW, kRadioH, 0},
+    {1023, K::RadioButton, "Airspeed", kRightX, radioY(2), kRightW, kRadioH, 0},
+    {1024, K::RadioButton, "Volume to Weight", kLeftX, radioY(3), kLeftW + kRightW, kRadioH, 0},
+
+    {1019, K::Edit, "", kFieldX, rowY(0), kFieldW, kEditH, kEntry},
+    {1008, K::Static, "Litres (ltr)", kUnitX, unitY(0), kUnitW, kTextH, 0},
+    {1005, K::Edit, "", kFieldX, rowY(1), kFieldW, kEditH, kEntry},
+    {1009, K::Static, "Imp Galls (img)", kUnitX, unitY(1), kUnitW, kTextH, 0},
+    {1006, K::Edit, "", kFieldX, rowY(2), kFieldW, kEditH, kEntry},
+    {1010, K::Static, "US Galls (usg)", kUnitX, unitY(2), kUnitW, kTextH, 0},
+    {1007, K::Edit, "", kFieldX, rowY(3), kFieldW, kEditH, kEntry | cs::kHidden},
+    {1011, K::Static, "Pounds (lb)", kUnitX, unitY(3), kUnitW, kTextH, cs::kHidden},
+    {1025, K::Edit, "", kFieldX, rowY(4), kFieldW, kEditH, kEntry | cs::kHidden},
+    {1026, K::Static, "Kilograms (kg)", kUnitX, unitY(4), kUnitW, kTextH, cs::kHidden},
+    {1012, K::Edit, "", kFieldX, rowY(5), kFieldW, kEditH, kEntry | cs::kHidden},
+    {1013, K::Static, "Specific gravity (sg)", kUnitX, unitY(5), kUnitW, kTextH, cs::kHidden},
+};
+// clang-format on
+
+}  // namespace
+
+const DialogTemplate kConversionsTemplate = {119,
+                                             "Conversions",
+                                             106,
+                                             114,
+                                             "Tahoma",
+                                             12,
+                                             ds::kCaption | ds::kContextHelp | ds::kDoneButton,
+                                             kControls};
 
 }  // namespace orvane
