@@ -1,0 +1,695 @@
+#include "platform/file_registry.hpp"
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <utility>
+
+#include "calc/numbers.hpp"
+
+namespace orvane {
+
+namespace {
+
+constexpr std::string_view kHeader = "REGEDIT4";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kRootPrefix = "HKEY_LOCAL_MACHINE\\";
+constexpr std::string_view kDwordPrefix = "dword:";
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trimLeft(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size() && isBlank(s[i])) {
+        ++i;
+    }
+    return s.substr(i);
+}
+
+std::string_view trimRight(std::string_view s) {
+    std::size_t n = s.size();
+    while (n > 0 && isBlank(s[n - 1])) {
+        --n;
+    }
+    return s.substr(0, n);
+}
+
+char lowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Key paths and value names compare without regard to case (as sameRegistryName does): this is
+// the form they are indexed by.
+std::string folded(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) {
+        c = lowerAscii(c);
+    }
+    return out;
+}
+
+bool startsWithFolded(std::string_view s, std::string_view prefix) {
+    if (s.size() < prefix.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (lowerAscii(s[i]) != lowerAscii(prefix[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// One physical line: its text without the line end, and the line end ("\n", "\r\n", or nothing
+// for a last line without one). Both are views into the file's text, one after the other.
+struct Line {
+    std::string_view text;
+    std::string_view end;
+    std::string raw() const { return std::string(text.data(), text.size() + end.size()); }
+};
+
+std::vector<Line> splitLines(std::string_view text) {
+    std::vector<Line> lines;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t newline = text.find('\n', pos);
+        if (newline == std::string_view::npos) {
+            lines.push_back(Line{text.substr(pos), text.substr(text.size())});
+            break;
+        }
+        std::size_t stop = newline;
+        if (stop > pos && text[stop - 1] == '\r') {
+            --stop;
+        }
+        lines.push_back(Line{text.substr(pos, stop - pos), text.substr(stop, newline + 1 - stop)});
+        pos = newline + 1;
+    }
+    return lines;
+}
+
+// A quoted string starting at s[pos] == '"': \\ stands for a backslash and \" for a quote; any
+// other backslash stands for itself. On success pos is just past the closing quote.
+bool readQuoted(std::string_view s, std::size_t& pos, std::string& out) {
+    ++pos;
+    while (pos < s.size()) {
+        const char c = s[pos];
+        if (c == '"') {
+            ++pos;
+            return true;
+        }
+        if (c == '\\' && pos + 1 < s.size() && (s[pos + 1] == '\\' || s[pos + 1] == '"')) {
+            out += s[pos + 1];
+            pos += 2;
+            continue;
+        }
+        out += c;
+        ++pos;
+    }
+    return false;
+}
+
+// "dword:" and one to eight hex digits, nothing else but blanks.
+bool readDword(std::string_view data, std::uint32_t& value) {
+    data = trimRight(trimLeft(data));
+    if (!startsWithFolded(data, kDwordPrefix)) {
+        return false;
+    }
+    const std::string_view digits = data.substr(kDwordPrefix.size());
+    if (digits.empty() || digits.size() > 8) {
+        return false;
+    }
+    std::uint32_t v = 0;
+    for (char c : digits) {
+        const int d = hexDigit(c);
+        if (d < 0) {
+            return false;
+        }
+        v = (v << 4) | static_cast<std::uint32_t>(d);
+    }
+    value = v;
+    return true;
+}
+
+// The data after a value's '=': a number, a string, or anything else kept as its text. Returns
+// whether the value goes on on the next line (a kept value ending in a backslash, as long
+// hexadecimal values are written).
+bool readValueData(std::string_view data, RegistryValue& value) {
+    if (readDword(data, value.dword)) {
+        value.type = RegistryValue::Type::Dword;
+        return false;
+    }
+    const std::string_view d = trimLeft(data);
+    if (!d.empty() && d[0] == '"') {
+        std::size_t pos = 0;
+        std::string text;
+        if (readQuoted(d, pos, text) && trimRight(d.substr(pos)).empty()) {
+            value.type = RegistryValue::Type::String;
+            value.text = std::move(text);
+            return false;
+        }
+    }
+    value.type = RegistryValue::Type::Other;
+    value.text = std::string(data);
+    const std::string_view t = trimRight(data);
+    return !t.empty() && t.back() == '\\';
+}
+
+const char kHexDigits[] = "0123456789abcdef";
+
+std::string hex8(std::uint32_t v) {
+    std::string out(8, '0');
+    for (int i = 7; i >= 0; --i) {
+        out[static_cast<std::size_t>(i)] = kHexDigits[v & 0xFu];
+        v >>= 4;
+    }
+    return out;
+}
+
+// A value as one line of the file (several for a kept value that went on over lines), without
+// its final line end.
+std::string valueLine(const RegistryValue& v, const std::string& lineEnd) {
+    std::string out = v.name.empty() ? std::string("@") : quoteRegistryString(v.name);
+    out += '=';
+    switch (v.type) {
+        case RegistryValue::Type::Dword:
+            out += kDwordPrefix;
+            out += hex8(v.dword);
+            break;
+        case RegistryValue::Type::String:
+            out += quoteRegistryString(v.text);
+            break;
+        case RegistryValue::Type::Other:
+            for (char c : v.text) {
+                if (c == '\n') {
+                    out += lineEnd;
+                } else {
+                    out += c;
+                }
+            }
+            break;
+    }
+    return out;
+}
+
+bool sameContent(const RegistryValue& a, const RegistryValue& b) {
+    if (a.type != b.type) {
+        return false;
+    }
+    return a.type == RegistryValue::Type::Dword ? a.dword == b.dword : a.text == b.text;
+}
+
+std::string_view lineEndOf(std::string_view raw) {
+    if (raw.size() >= 2 && raw.substr(raw.size() - 2) == "\r\n")
+        return raw.substr(raw.size() - 2);
+    if (!raw.empty() && raw.back() == '\n')
+        return raw.substr(raw.size() - 1);
+    return {};
+}
+
+using Item = RegistryDocument::Item;
+
+}  // namespace
+
+bool parseRegistryFile(std::string_view text, RegistryData& data, RegistryDocument& document) {
+    data = RegistryData{};
+    document = RegistryDocument{};
+    auto damaged = [&] {
+        data = RegistryData{};
+        document = RegistryDocument{};
+        return false;
+    };
+    if (text.size() > kMaxRegistryFileBytes) {
+        return damaged();
+    }
+    const std::vector<Line> lines = splitLines(text);
+    if (lines.empty()) {
+        return damaged();
+    }
+    std::string_view first = lines[0].text;
+    if (first.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        first.remove_prefix(kByteOrderMark.size());
+    }
+    if (trimRight(first) != kHeader) {
+        return damaged();
+    }
+    document.lineEnd = lines[0].end.empty() ? std::string("\n") : std::string(lines[0].end);
+    document.items.push_back(Item{Item::Kind::Text, lines[0].raw(), {}, {}});
+
+    // The keys and their values, indexed by their folded names so that reading stays linear.
+    struct KeyValues {
+        std::string path;
+        std::vector<RegistryValue> values;
+        std::map<std::string, std::size_t> byName;
+    };
+    std::vector<KeyValues> keys;
+    std::map<std::string, std::size_t> keyByPath;
+    std::size_t valueCount = 0;
+    std::vector<std::string> foreign;
+
+    enum class Section { None, Ours, Foreign };
+    Section section = Section::None;
+    std::size_t current = 0;  // the key of the section being read
+    std::string currentPath;  // its path as this section's header spells it
+
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const Line& line = lines[i];
+        const std::string_view t = trimLeft(line.text);
+        if (t.empty() || t[0] == ';') {
+            if (section == Section::Foreign) {
+                foreign.back() += '\n';
+                foreign.back() += line.text;
+            }
+            document.items.push_back(Item{Item::Kind::Text, line.raw(), {}, {}});
+            continue;
+        }
+        if (t[0] == '[') {
+            const std::size_t close = t.rfind(']');
+            if (close == std::string_view::npos || !trimRight(t.substr(close + 1)).empty()) {
+                return damaged();
+            }
+            const std::string_view name = t.substr(1, close - 1);
+            if (startsWithFolded(name, kRootPrefix) && name.size() > kRootPrefix.size()) {
+                currentPath = std::string(name.substr(kRootPrefix.size()));
+                const auto [it, added] = keyByPath.emplace(folded(currentPath), keys.size());
+                if (added) {
+                    if (keys.size() >= kMaxRegistryKeys) {
+                        return damaged();
+                    }
+                    keys.push_back(KeyValues{currentPath, {}, {}});
+                }
+                current = it->second;
+                section = Section::Ours;
+                document.items.push_back(Item{Item::Kind::Key, line.raw(), currentPath, {}});
+            } else {
+                // Another hive, the hive itself, or a key to delete: kept as it is.
+                section = Section::Foreign;
+                foreign.emplace_back(line.text);
+                document.items.push_back(Item{Item::Kind::Text, line.raw(), {}, {}});
+            }
+            continue;
+        }
+        if (section == Section::None) {
+            return damaged();
+        }
+        if (section == Section::Foreign) {
+            foreign.back() += '\n';
+            foreign.back() += line.text;
+            document.items.push_back(Item{Item::Kind::Text, line.raw(), {}, {}});
+            continue;
+        }
+
+        // A value of one of our keys: @ or a quoted name, '=', then its data.
+        RegistryValue value;
+        std::size_t pos = 0;
+        if (t[0] == '@') {
+            pos = 1;
+        } else if (t[0] != '"' || !readQuoted(t, pos, value.name)) {
+            return damaged();
+        }
+        while (pos < t.size() && isBlank(t[pos])) {
+            ++pos;
+        }
+        if (pos >= t.size() || t[pos] != '=') {
+            return damaged();
+        }
+        bool continues = readValueData(t.substr(pos + 1), value);
+        std::string raw = line.raw();
+        while (continues && i + 1 < lines.size()) {
+            ++i;
+            raw += lines[i].raw();
+            value.text += '\n';
+            value.text += lines[i].text;
+            const std::string_view rest = trimRight(lines[i].text);
+            continues = !rest.empty() && rest.back() == '\\';
+        }
+
+        KeyValues& key = keys[current];
+        const auto [it, added] = key.byName.emplace(folded(value.name), key.values.size());
+        if (added) {
+            if (++valueCount > kMaxRegistryValues) {
+                return damaged();
+            }
+            key.values.push_back(value);
+        } else {
+            // The last of several values of one name counts; the first spelling of the name stays.
+            value.name = key.values[it->second].name;
+            key.values[it->second] = value;
+        }
+        document.items.push_back(
+            Item{Item::Kind::Value, std::move(raw), currentPath, std::move(value)});
+    }
+
+    for (KeyValues& k : keys) {
+        data.ensureKey(k.path).values = std::move(k.values);
+    }
+    for (std::string& kept : foreign) {
+        while (!kept.empty() &&
+               (kept.back() == '\n' || kept.back() == ' ' || kept.back() == '\t')) {
+            kept.pop_back();
+        }
+    }
+    data.foreignSections() = std::move(foreign);
+    return true;
+}
+
+std::string renderRegistryFile(const RegistryData& data, const RegistryDocument& document) {
+    if (document.items.empty()) {
+        return data.toText();
+    }
+    const std::string& eol = document.lineEnd;
+    using ValueId = std::pair<std::string, std::string>;  // folded path and name
+
+    std::map<std::string, const RegistryKey*> keyByPath;
+    std::map<ValueId, const RegistryValue*> valueById;
+    for (const RegistryKey& k : data.keys()) {
+        const std::string path = folded(k.path);
+        keyByPath.emplace(path, &k);
+        for (const RegistryValue& v : k.values) {
+            valueById.emplace(ValueId{path, folded(v.name)}, &v);
+        }
+    }
+
+    // A key's new values go after its last value in the file, or after its header. Of several
+    // values of one name in the file, the last is the one that was loaded.
+    std::map<std::string, std::size_t> lastHeader;
+    std::map<std::string, std::size_t> lastValue;
+    std::map<ValueId, const RegistryValue*> loaded;
+    for (std::size_t i = 0; i < document.items.size(); ++i) {
+        const Item& item = document.items[i];
+        if (item.kind == Item::Kind::Key) {
+            lastHeader[folded(item.path)] = i;
+        } else if (item.kind == Item::Kind::Value) {
+            const std::string path = folded(item.path);
+            lastValue[path] = i;
+            loaded[ValueId{path, folded(item.value.name)}] = &item.value;
+        }
+    }
+    std::map<std::size_t, std::string> newValuesAfter;
+    for (const auto& [path, index] : lastHeader) {
+        const auto v = lastValue.find(path);
+        newValuesAfter[v == lastValue.end() ? index : v->second] = path;
+    }
+
+    std::string out;
+    auto endLine = [&] {
+        if (!out.empty() && out.back() != '\n') {
+            out += eol;
+        }
+    };
+    std::set<ValueId> rewritten;
+    for (std::size_t i = 0; i < document.items.size(); ++i) {
+        const Item& item = document.items[i];
+        if (item.kind == Item::Kind::Value) {
+            // An unchanged value keeps its lines (all of them, when the name was there more
+            // than once); a changed one is written anew where its name first was.
+            const ValueId id{folded(item.path), folded(item.value.name)};
+            const auto now = valueById.find(id);
+            if (now != valueById.end()) {
+                endLine();
+                if (sameContent(*now->second, *loaded[id])) {
+                    out += item.raw;
+                } else if (rewritten.insert(id).second) {
+                    out += valueLine(*now->second, eol);
+                    out += lineEndOf(item.raw);
+                }
+            }
+        } else {
+            endLine();
+            out += item.raw;
+        }
+        const auto after = newValuesAfter.find(i);
+        if (after == newValuesAfter.end()) {
+            continue;
+        }
+        const auto key = keyByPath.find(after->second);
+        if (key == keyByPath.end()) {
+            continue;
+        }
+        for (const RegistryValue& v : key->second->values) {
+            if (loaded.count(ValueId{after->second, folded(v.name)}) == 0) {
+                endLine();
+                out += valueLine(v, eol);
+                out += eol;
+            }
+        }
+    }
+
+    // Keys that the file did not have, at its end, each after a blank line.
+    for (const RegistryKey& k : data.keys()) {
+        if (lastHeader.count(folded(k.path)) != 0) {
+            continue;
+        }
+        endLine();
+        const bool blankBefore =
+            out.size() >= 2 * eol.size() &&
+            out.compare(out.size() - 2 * eol.size(), 2 * eol.size(), eol + eol) == 0;
+        if (!blankBefore) {
+            out += eol;
+        }
+        out += '[';
+        out += kRootPrefix;
+        out += k.path;
+        out += ']';
+        out += eol;
+        for (const RegistryValue& v : k.values) {
+            out += valueLine(v, eol);
+            out += eol;
+        }
+        out += eol;
+    }
+    return out;
+}
+
+namespace {
+
+FileRegistry::LoadResult readWholeFile(const std::string& path, std::string& text) {
+    using Result = FileRegistry::LoadResult;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
+        return (errno == ENOENT || errno == ENOTDIR) ? Result::Missing : Result::Unreadable;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return Result::Unreadable;
+    }
+    if (static_cast<std::uintmax_t>(st.st_size) > kMaxRegistryFileBytes) {
+        ::close(fd);
+        return Result::Damaged;
+    }
+    char buffer[16384];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            ::close(fd);
+            return Result::Unreadable;
+        }
+        if (n == 0) {
+            break;
+        }
+        if (text.size() + static_cast<std::size_t>(n) > kMaxRegistryFileBytes) {
+            ::close(fd);
+            return Result::Damaged;
+        }
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return Result::Loaded;
+}
+
+bool writeAll(int fd, std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t n = ::write(fd, text.data(), text.size());
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        text.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// The file a save replaces: where a symbolic link at the store's path points, so that a linked
+// settings file stays linked.
+std::string fileToReplace(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        std::error_code error;
+        const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
+        if (!error && !resolved.empty()) {
+            return resolved.string();
+        }
+    }
+    return path;
+}
+
+std::string folderOf(const std::string& file) {
+    const std::filesystem::path folder = std::filesystem::path(file).parent_path();
+    return folder.empty() ? std::string(".") : folder.string();
+}
+
+}  // namespace
+
+FileRegistry::FileRegistry(std::string path) : path_(std::move(path)) {
+    std::string text;
+    loadResult_ = readWholeFile(path_, text);
+    if (loadResult_ == LoadResult::Loaded && !parseRegistryFile(text, data(), document_)) {
+        loadResult_ = LoadResult::Damaged;
+    }
+}
+
+bool FileRegistry::fails(SaveStep step) const {
+    return std::find(failing_.begin(), failing_.end(), step) != failing_.end();
+}
+
+bool FileRegistry::save() {
+    if (loadResult_ == LoadResult::Unreadable) {
+        // What is on disk could not be read: replacing it would lose it.
+        return false;
+    }
+    const std::string target = fileToReplace(path_);
+    const std::string text = renderRegistryFile(data(), document_);
+    std::error_code error;
+    if (fails(SaveStep::CreateFolder)) {
+        return false;
+    }
+    std::filesystem::create_directories(folderOf(target), error);
+    if (error) {
+        return false;
+    }
+    if (loadResult_ == LoadResult::Damaged && !damagedKept_) {
+        if (!keepDamagedFile(target)) {
+            return false;
+        }
+        damagedKept_ = true;
+    }
+    if (!replaceFile(target, text)) {
+        return false;
+    }
+    // From now on the file is what was just written.
+    RegistryData written;
+    if (!parseRegistryFile(text, written, document_)) {
+        document_ = RegistryDocument{};
+    }
+    loadResult_ = LoadResult::Loaded;
+    return true;
+}
+
+bool FileRegistry::keepDamagedFile(const std::string& target) {
+    if (fails(SaveStep::KeepDamaged)) {
+        return false;
+    }
+    // registry.reg.bad, or registry.reg.bad.2 and on when older damaged files are kept there.
+    for (int n = 1; n <= 100; ++n) {
+        std::string name = target + ".bad";
+        if (n > 1) {
+            name += "." + formatInt(n);
+        }
+        if (::link(target.c_str(), name.c_str()) == 0) {
+            return true;
+        }
+        if (errno == EEXIST) {
+            continue;
+        }
+        if (errno == ENOENT) {
+            // Nothing left to keep when the damaged file itself has gone.
+            return ::access(target.c_str(), F_OK) != 0;
+        }
+        // A file system without hard links: move the damaged file to a free name instead.
+        struct stat st {};
+        if (::lstat(name.c_str(), &st) == 0) {
+            continue;
+        }
+        return ::rename(target.c_str(), name.c_str()) == 0;
+    }
+    return false;
+}
+
+bool FileRegistry::replaceFile(const std::string& target, const std::string& text) {
+    const std::string temporary = target + ".tmp";
+    ::unlink(temporary.c_str());  // what a save cut short may have left
+    if (fails(SaveStep::CreateFile)) {
+        return false;
+    }
+    const int fd =
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        (void)::fchmod(fd, old.st_mode & 07777);
+    }
+    bool ok = !fails(SaveStep::Write) && writeAll(fd, text);
+    ok = ok && !fails(SaveStep::Flush) && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0 && !fails(SaveStep::Close);
+    ok = ok && closed;
+    ok = ok && !fails(SaveStep::Rename) && ::rename(temporary.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+
+    // The rename is kept only once the folder itself is on the disk.
+    if (fails(SaveStep::FlushFolder)) {
+        return false;
+    }
+    const int folder = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) {
+        return true;  // a folder that cannot be opened for reading cannot be flushed either
+    }
+    const bool flushed = ::fsync(folder) == 0 || errno == EINVAL;
+    ::close(folder);
+    return flushed;
+}
+
+std::string registryPathFrom(const char* orvaneRegistry, const char* xdgConfigHome,
+                             const char* home) {
+    if (orvaneRegistry != nullptr && orvaneRegistry[0] != '\0') {
+        return orvaneRegistry;
+    }
+    if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/') {
+        return std::string(xdgConfigHome) + "/orvane/registry.reg";
+    }
+    if (home != nullptr && home[0] != '\0') {
+        return std::string(home) + "/.config/orvane/registry.reg";
+    }
+    return ".config/orvane/registry.reg";
+}
+
+std::string defaultRegistryPath() {
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || home[0] == '\0') {
+        if (const passwd* account = ::getpwuid(::getuid())) {
+            home = account->pw_dir;
+        }
+    }
+    return registryPathFrom(std::getenv("ORVANE_REGISTRY"), std::getenv("XDG_CONFIG_HOME"), home);
+}
+
+}  // namespace orvane
