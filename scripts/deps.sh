@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-dejavu-core
   clang libclang-rt-14-dev
+  dpkg-dev file
 )
 
 missing=()
