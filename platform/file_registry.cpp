@@ -174,43 +174,6 @@ bool readValueData(std::string_view data, RegistryValue& value) {
     return !t.empty() && t.back() == '\\';
 }
 
-const char kHexDigits[] = "0123456789abcdef";
-
-std::string hex8(std::uint32_t v) {
-    std::string out(8, '0');
-    for (int i = 7; i >= 0; --i) {
-        out[static_cast<std::size_t>(i)] = kHexDigits[v & 0xFu];
-        v >>= 4;
-    }
-    return out;
-}
-
-// A value as one line of the file (several for a kept value that went on over lines), without
-// its final line end.
-std::string valueLine(const RegistryValue& v, const std::string& lineEnd) {
-    std::string out = v.name.empty() ? std::string("@") : quoteRegistryString(v.name);
-    out += '=';
-    switch (v.type) {
-        case RegistryValue::Type::Dword:
-            out += kDwordPrefix;
-            out += hex8(v.dword);
-            break;
-        case RegistryValue::Type::String:
-            out += quoteRegistryString(v.text);
-            break;
-        case RegistryValue::Type::Other:
-            for (char c : v.text) {
-                if (c == '\n') {
-                    out += lineEnd;
-                } else {
-                    out += c;
-                }
-            }
-            break;
-    }
-    return out;
-}
-
 bool sameContent(const RegistryValue& a, const RegistryValue& b) {
     if (a.type != b.type) {
         return false;
@@ -429,7 +392,7 @@ std::string renderRegistryFile(const RegistryData& data, const RegistryDocument&
                 if (sameContent(*now->second, *loaded[id])) {
                     out += item.raw;
                 } else if (rewritten.insert(id).second) {
-                    out += valueLine(*now->second, eol);
+                    out += registryValueLine(*now->second, eol);
                     out += lineEndOf(item.raw);
                 }
             }
@@ -448,7 +411,7 @@ std::string renderRegistryFile(const RegistryData& data, const RegistryDocument&
         for (const RegistryValue& v : key->second->values) {
             if (loaded.count(ValueId{after->second, folded(v.name)}) == 0) {
                 endLine();
-                out += valueLine(v, eol);
+                out += registryValueLine(v, eol);
                 out += eol;
             }
         }
@@ -472,7 +435,7 @@ std::string renderRegistryFile(const RegistryData& data, const RegistryDocument&
         out += ']';
         out += eol;
         for (const RegistryValue& v : k.values) {
-            out += valueLine(v, eol);
+            out += registryValueLine(v, eol);
             out += eol;
         }
         out += eol;

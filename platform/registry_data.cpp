@@ -1,7 +1,5 @@
 #include "platform/registry_data.hpp"
 
-#include <cstdio>
-
 namespace orvane {
 
 namespace {
@@ -84,6 +82,34 @@ std::string quoteRegistryString(std::string_view text) {
     return out;
 }
 
+std::string registryValueLine(const RegistryValue& v, const std::string& lineEnd) {
+    static constexpr char kHexDigits[] = "0123456789abcdef";
+    std::string out = v.name.empty() ? std::string("@") : quoteRegistryString(v.name);
+    out += '=';
+    switch (v.type) {
+        case RegistryValue::Type::Dword: {
+            out += "dword:";
+            for (int shift = 28; shift >= 0; shift -= 4) {
+                out += kHexDigits[(v.dword >> shift) & 0xFu];
+            }
+            break;
+        }
+        case RegistryValue::Type::String:
+            out += quoteRegistryString(v.text);
+            break;
+        case RegistryValue::Type::Other:
+            for (char c : v.text) {
+                if (c == '\n') {
+                    out += lineEnd;
+                } else {
+                    out += c;
+                }
+            }
+            break;
+    }
+    return out;
+}
+
 std::string RegistryData::toText() const {
     std::string out = "REGEDIT4\n\n";
     for (const RegistryKey& k : keys_) {
@@ -92,23 +118,7 @@ std::string RegistryData::toText() const {
         out += k.path;
         out += "]\n";
         for (const RegistryValue& v : k.values) {
-            out += v.name.empty() ? std::string("@") : quoteRegistryString(v.name);
-            out += '=';
-            switch (v.type) {
-                case RegistryValue::Type::Dword: {
-                    char hex[16];
-                    std::snprintf(hex, sizeof hex, "%08x", v.dword);
-                    out += "dword:";
-                    out += hex;
-                    break;
-                }
-                case RegistryValue::Type::String:
-                    out += quoteRegistryString(v.text);
-                    break;
-                case RegistryValue::Type::Other:
-                    out += v.text;
-                    break;
-            }
+            out += registryValueLine(v);
             out += '\n';
         }
         out += '\n';

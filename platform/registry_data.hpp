@@ -55,6 +55,11 @@ class RegistryData {
     std::vector<std::string> foreign_;
 };
 
+// A value as it stands in the export format, "Name"=... ("@" for the unnamed value), without a
+// final line end; a kept value of another type that went on over several lines is joined with
+// lineEnd.
+std::string registryValueLine(const RegistryValue& value, const std::string& lineEnd = "\n");
+
 // A string value in the export format: quotes around it, with \ and " escaped.
 std::string quoteRegistryString(std::string_view text);
 
