@@ -1,0 +1,27 @@
+// Where the Qt host finds the program's pictures and the programs it starts.
+//
+// Pictures are looked for beside the running executable (the build tree copies them there),
+// then in the installation's data folder (bin/../share/orvane), then in the build tree's copy.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <string_view>
+
+namespace orvane {
+
+// The folders searched for data files, in order.
+QStringList dataFolders();
+
+// The file for a picture name the program gives ("Orvane_splash.bmp"; a folder in front of the
+// name, as in "Windows\Orvane_splash.bmp", is ignored). Empty when there is none.
+QString findPictureFile(std::string_view name);
+
+// The picture file of a bitmap resource by its number ("130"), empty when unknown.
+QString bitmapResourceFile(std::string_view number);
+
+// A program by its bare name: beside the running executable first, then on PATH. Empty when it
+// is in neither place or the name has a folder in it.
+QString findProgram(const QString& name);
+
+}  // namespace orvane

@@ -1,0 +1,550 @@
+#include "platform/qt/qt_scripted_host.hpp"
+
+#include <cstdlib>
+
+#include <QtTest/qtestspontaneevent.h>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest/QTest>
+
+#include "platform/qt/qt_ui.hpp"
+#include "platform/qt/single_instance.hpp"
+#include "res/menu.hpp"
+
+namespace orvane {
+
+namespace {
+
+// How long the driver waits for the window it is about to act on to become active: a few
+// passes of the event loop at once, then a little longer, then it acts anyway.
+constexpr int kQuickActivationPasses = 20;
+constexpr int kActivationPasses = 520;
+constexpr int kActivationPassMs = 2;
+
+const char* kindName(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Static:
+            return "static";
+        case ControlKind::Edit:
+            return "edit";
+        case ControlKind::Combo:
+            return "combo";
+        case ControlKind::PushButton:
+            return "button";
+        case ControlKind::RadioButton:
+            return "radio";
+        case ControlKind::GroupBox:
+            return "group";
+        case ControlKind::Picture:
+            return "picture";
+    }
+    return "?";
+}
+
+bool takesFocus(ControlKind kind) {
+    return kind == ControlKind::Edit || kind == ControlKind::Combo ||
+           kind == ControlKind::PushButton || kind == ControlKind::RadioButton;
+}
+
+std::string number(int id) {
+    return std::to_string(id);
+}
+
+// A mouse event as the window system delivers it: spontaneous, so that a press gives the focus
+// to the widget as a real tap does.
+void sendMouse(QWidget* widget, QEvent::Type type, QPoint at) {
+    const bool press = type == QEvent::MouseButtonPress;
+    QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)), Qt::LeftButton,
+                      press ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    QApplication::instance()->notify(widget, &event);
+}
+
+void tapWidget(QWidget* widget, QPoint at) {
+    QPointer<QWidget> target(widget);
+    sendMouse(widget, QEvent::MouseButtonPress, at);
+    if (target) {
+        sendMouse(target, QEvent::MouseButtonRelease, at);
+    }
+}
+
+// The key a character is typed with, as a keyboard reports it.
+Qt::Key keyOf(QChar ch) {
+    const char16_t code = ch.toUpper().unicode();
+    return code >= 0x20 && code < 0x100 ? static_cast<Qt::Key>(code) : Qt::Key_unknown;
+}
+
+class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
+  public:
+    explicit QtScriptedHost(QString runtimeFolder)
+        : ui_(*this, true), runtimeFolder_(std::move(runtimeFolder)) {
+        pump_.setSingleShot(true);
+        QObject::connect(&pump_, &QTimer::timeout, [this] { pumpFired(); });
+    }
+    ~QtScriptedHost() override {
+        pump_.stop();
+        ui_.forget();
+        instance_.reset();
+    }
+
+    // Platform
+    bool bringRunningCopyForward() override {
+        auto attempt = std::make_unique<SingleInstance>(
+            runtimeFolder_, [this] { ui_.guard([this] { ui_.bringForward(); }); });
+        // The running copy may be this very process, which answers only once we return.
+        if (attempt->claim(false) == SingleInstance::Outcome::Forwarded) {
+            return true;
+        }
+        instance_ = std::move(attempt);
+        return false;
+    }
+    Window* createMainWindow(std::string_view title, WindowProc& procedure) override {
+        return ui_.createMainWindow(title, procedure);
+    }
+    int runMessageLoop() override { return ui_.runMessageLoop(); }
+    Registry& registry() override { return *store_; }
+    bool startProcess(std::string_view, std::string_view argument) override {
+        if (helpViewerMissing_) {
+            return false;
+        }
+        processes_.emplace_back(argument);
+        return true;
+    }
+    Date utcDate() override { return date_; }
+    double monotonicSeconds() override { return ui_.now(); }
+    std::string currencySymbol() override { return currency_; }
+    std::string shortDateOrder() override { return dateOrder_; }
+
+    // The world
+    void setActionSource(ActionSource* source) override { source_ = source; }
+    void setDate(Date date) override { date_ = date; }
+    void setCurrency(std::string symbol) override { currency_ = std::move(symbol); }
+    void setDateOrder(std::string order) override { dateOrder_ = std::move(order); }
+    void setHelpViewerMissing(bool missing) override { helpViewerMissing_ = missing; }
+    void setStore(MemoryRegistry* store) override { store_ = store ? store : &ownStore_; }
+    void elapse(double seconds) override { ui_.elapse(seconds); }
+    void tick(int timerId, int count) override { ui_.tick(timerId, count); }
+
+    // The program and the user
+    bool programRunning() const override { return ui_.mainWindow() != nullptr; }
+    void programEnded() override {
+        ui_.forget();
+        instance_.reset();
+    }
+    void tap() override;
+    void menu(int command) override;
+    void accelerator(char letter) override;
+    void closeWindow() override;
+    void repaint() override {
+        top();
+        ui_.paintMain();
+    }
+    void focus(int id) override;
+    void type(int id, const std::string& text) override;
+    void click(int id) override;
+    void pick(int id, const std::string& entry) override;
+    void command(int id, int code) override;
+    void help() override;
+
+    // What can be seen
+    int topTemplate() const override { return ui_.mainWindow() ? top().templateId() : -1; }
+    std::string topTitle() const override { return top().title(); }
+    bool hasControl(int id) const override {
+        return ui_.mainWindow() != nullptr && top().control(id) != nullptr;
+    }
+    std::string controlText(int id) const override { return top().text(id); }
+    bool controlVisible(int id) const override { return top().visible(id); }
+    bool controlChecked(int id) const override { return top().checked(id); }
+    int focusedControl() const override { return top().focus(); }
+    std::vector<std::string> listEntries(int id) const override;
+    std::string describeTop() const override;
+    std::vector<DrawCall> lastMainPaint() const override { return ui_.lastMainPaint(); }
+    std::vector<std::string> startedProcesses() const override { return processes_; }
+    bool shot(const std::string& file) override;
+
+  private:
+    void loopStarting() override { pump_.start(0); }
+    void messageBoxShown(QMessageBox&, const std::string& text) override {
+        if (onMessageBox) {
+            onMessageBox(text);
+        }
+        pump_.start(0);
+    }
+    void pumpFired();
+    QtWindow& top() const;
+    QtControl& userControl(int id, QtWindow*& window) const;
+    bool pressTakingFocus(QtWindow& window, int id, QWidget* target, QPoint at);
+
+    QtUi ui_;
+    QTimer pump_;
+    QString runtimeFolder_;
+    std::unique_ptr<SingleInstance> instance_;
+    ActionSource* source_ = nullptr;
+    MemoryRegistry ownStore_;
+    MemoryRegistry* store_ = &ownStore_;
+    Date date_{2026, 12, 9};
+    std::string currency_ = "$";
+    std::string dateOrder_ = "0";
+    bool helpViewerMissing_ = false;
+    std::vector<std::string> processes_;
+    int activationPasses_ = 0;
+};
+
+void QtScriptedHost::pumpFired() {
+    if (ui_.unwinding()) {
+        return;
+    }
+    if (QMessageBox* box = ui_.messageBox()) {
+        // Message boxes are confirmed with OK as they appear.
+        QAbstractButton* ok = box->button(QMessageBox::Ok);
+        if (!box->isVisible() || ok == nullptr) {
+            pump_.start(kActivationPassMs);
+            return;
+        }
+        pump_.start(0);
+        tapWidget(ok, ok->rect().center());
+        return;
+    }
+    pump_.start(0);
+    if (!ui_.waitingForUser()) {
+        return;  // the loop that runs is ending: the next line plays in the one it returns to
+    }
+    // The window acted on must be the active one, or Qt holds its focus changes back.
+    QWidget* frame = ui_.topWindow()->frame();
+    if (!frame->isActiveWindow() && activationPasses_ < kActivationPasses) {
+        if (activationPasses_ % 100 == 0) {
+            frame->activateWindow();
+        }
+        ++activationPasses_;
+        pump_.start(activationPasses_ < kQuickActivationPasses ? 0 : kActivationPassMs);
+        return;
+    }
+    activationPasses_ = 0;
+    // Armed again before the line plays: a line that opens a modal dialog plays the next one
+    // inside the dialog's loop.
+    ui_.guard([this] {
+        if (source_ == nullptr) {
+            throw ScriptEnded{};
+        }
+        source_->playNext();
+    });
+}
+
+QtWindow& QtScriptedHost::top() const {
+    if (ui_.mainWindow() == nullptr) {
+        throw ScriptError("the program is not running");
+    }
+    return *ui_.topWindow();
+}
+
+QtControl& QtScriptedHost::userControl(int id, QtWindow*& window) const {
+    window = &top();
+    QtControl* c = window->control(id);
+    if (c == nullptr) {
+        throw ScriptError("no control " + number(id) + " in the top window");
+    }
+    if (!window->visible(id)) {
+        throw ScriptError("control " + number(id) + " is hidden");
+    }
+    return *c;
+}
+
+// Presses on a control (or on part of it); the press gives the control the focus first, as a
+// tap does. Returns false when a message box came up during the focus change: on a real screen
+// such a tap is lost.
+bool QtScriptedHost::pressTakingFocus(QtWindow& window, int id, QWidget* target, QPoint at) {
+    const int shown = ui_.messagesShown();
+    const int changes = window.userFocusChanges();
+    sendMouse(target, QEvent::MouseButtonPress, at);
+    if (ui_.messagesShown() != shown) {
+        return false;
+    }
+    if (window.userFocusChanges() == changes && window.focus() != id && !window.ended() &&
+        !ui_.unwinding()) {
+        // Qt keeps a focus change for a window that is not active until it is; the tap has
+        // moved the focus all the same.
+        window.moveFocus(id);
+    }
+    return ui_.messagesShown() == shown;
+}
+
+void QtScriptedHost::tap() {
+    QtWindow& window = top();
+    QWidget* area = window.client();
+    // A tap on the window itself, away from its controls.
+    QPoint at = area->rect().center();
+    if (area->childAt(at) != nullptr) {
+        bool found = false;
+        for (int y = 1; y < area->height() && !found; y += 3) {
+            for (int x = 1; x < area->width() && !found; x += 3) {
+                if (area->childAt(x, y) == nullptr) {
+                    at = QPoint(x, y);
+                    found = true;
+                }
+            }
+        }
+        if (!found) {
+            window.tapped();
+            return;
+        }
+    }
+    tapWidget(area, at);
+}
+
+void QtScriptedHost::menu(int command) {
+    top();
+    if (!ui_.dialogs().empty()) {
+        throw ScriptError("a dialog is open: the menu cannot be reached");
+    }
+    ui_.mainWindow()->chooseMenuCommand(command);
+}
+
+void QtScriptedHost::accelerator(char letter) {
+    top();
+    if (!ui_.dialogs().empty()) {
+        throw ScriptError("a dialog is open: the accelerator goes to the dialog");
+    }
+    QtWindow& main = *ui_.mainWindow();
+    if (main.frame()->isActiveWindow()) {
+        QTest::keyClick(main.frame(), static_cast<Qt::Key>(letter), Qt::ControlModifier);
+        return;
+    }
+    for (const Accelerator& a : accelerators()) {
+        if (a.letter == letter) {
+            main.frameCommand(a.command, 1);
+        }
+    }
+}
+
+void QtScriptedHost::closeWindow() {
+    top();
+    if (!ui_.dialogs().empty()) {
+        throw ScriptError("a dialog is open: close it first");
+    }
+    ui_.mainWindow()->frame()->close();
+}
+
+void QtScriptedHost::focus(int id) {
+    QtWindow* window = nullptr;
+    QtControl& c = userControl(id, window);
+    if (!takesFocus(c.kind)) {
+        throw ScriptError("control " + number(id) + " cannot take the focus");
+    }
+    const int changes = window->userFocusChanges();
+    c.widget->setFocus(Qt::TabFocusReason);
+    if (window->userFocusChanges() == changes && window->focus() != id && !window->ended() &&
+        !ui_.unwinding()) {
+        window->moveFocus(id);
+    }
+}
+
+void QtScriptedHost::type(int id, const std::string& text) {
+    QtWindow* window = nullptr;
+    QtControl& c = userControl(id, window);
+    if (c.kind != ControlKind::Edit && c.kind != ControlKind::Combo) {
+        throw ScriptError("control " + number(id) + " takes no typing");
+    }
+    if ((c.style & cs::kReadOnly) != 0) {
+        throw ScriptError("control " + number(id) + " is read-only");
+    }
+    QPointer<QLineEdit> edit(c.edit());
+    if (window->focus() != id) {
+        const QPoint at = edit->rect().center();
+        const bool kept = pressTakingFocus(*window, id, edit, at);
+        if (edit) {
+            sendMouse(edit, QEvent::MouseButtonRelease, at);
+        }
+        if (!kept || window->focus() != id) {
+            return;  // a message box took the keystrokes
+        }
+    }
+    if (!edit) {
+        return;
+    }
+    // Typing replaces the whole text, selected first.
+    edit->selectAll();
+    if (text.empty()) {
+        if (!edit->text().isEmpty()) {
+            QTest::sendKeyEvent(QTest::Click, edit.data(), Qt::Key_Delete, QString(),
+                                Qt::NoModifier);
+        }
+        return;
+    }
+    const QString typed = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        if (window->ended() || ui_.topWindow() != window || ui_.unwinding() || !edit) {
+            return;
+        }
+        QString character(typed.at(i));
+        if (typed.at(i).isHighSurrogate() && i + 1 < typed.size()) {
+            character += typed.at(++i);
+        }
+        QTest::sendKeyEvent(QTest::Click, edit.data(), keyOf(character.at(0)), character,
+                            Qt::NoModifier);
+    }
+}
+
+void QtScriptedHost::click(int id) {
+    QtWindow* window = nullptr;
+    QtControl& c = userControl(id, window);
+    if (c.kind != ControlKind::PushButton && c.kind != ControlKind::RadioButton) {
+        throw ScriptError("control " + number(id) + " is not a button");
+    }
+    QPointer<QAbstractButton> button(static_cast<QAbstractButton*>(c.widget));
+    const QPoint at = button->rect().center();
+    if (window->focus() == id) {
+        tapWidget(button, at);
+        return;
+    }
+    if (!pressTakingFocus(*window, id, button, at)) {
+        // The tap is lost: the finger comes up away from the button, which does not stay down.
+        if (button) {
+            sendMouse(button, QEvent::MouseButtonRelease, QPoint(-10, -10));
+            button->setDown(false);
+        }
+        return;
+    }
+    if (button) {
+        sendMouse(button, QEvent::MouseButtonRelease, at);
+    }
+}
+
+void QtScriptedHost::pick(int id, const std::string& entry) {
+    QtWindow* window = nullptr;
+    QtControl& c = userControl(id, window);
+    if (c.kind != ControlKind::Combo) {
+        throw ScriptError("control " + number(id) + " has no drop-down list");
+    }
+    QPointer<QComboBox> combo(c.combo());
+    const int index =
+        combo->findText(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())),
+                        Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) {
+        throw ScriptError("the list of " + number(id) + " has no entry " + entry);
+    }
+    if (window->focus() != id) {
+        QPointer<QLineEdit> edit(c.edit());
+        const QPoint at = edit->rect().center();
+        const bool kept = pressTakingFocus(*window, id, edit, at);
+        if (edit) {
+            sendMouse(edit, QEvent::MouseButtonRelease, at);
+        }
+        if (!kept) {
+            return;
+        }
+    }
+    if (!combo || window->ended() || ui_.unwinding()) {
+        return;
+    }
+    // Open the list and tap the entry.
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    const QModelIndex item =
+        combo->model()->index(index, combo->modelColumn(), combo->rootModelIndex());
+    view->scrollTo(item);
+    tapWidget(view->viewport(), view->visualRect(item).center());
+    if (combo && combo->view()->isVisible()) {
+        combo->hidePopup();
+        throw ScriptError("the list of " + number(id) + " did not take the tap on " + entry);
+    }
+}
+
+void QtScriptedHost::command(int id, int code) {
+    QtWindow& window = top();
+    QToolButton* ok = window.okButton();
+    if (id == kCommandOk && code == 0 && ok != nullptr && ok->isVisible()) {
+        tapWidget(ok, ok->rect().center());  // the caption's OK button
+        return;
+    }
+    window.notify(id, code);
+}
+
+void QtScriptedHost::help() {
+    QtWindow& window = top();
+    if (window.frame()->isActiveWindow()) {
+        // F1 goes where the keys go: the control that has the focus.
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keyClick(focused != nullptr ? focused : window.frame(), Qt::Key_F1);
+    } else {
+        window.helpRequested();
+    }
+}
+
+std::vector<std::string> QtScriptedHost::listEntries(int id) const {
+    std::vector<std::string> entries;
+    if (const QtControl* c = top().control(id); c != nullptr && c->combo() != nullptr) {
+        for (int i = 0; i < c->combo()->count(); ++i) {
+            entries.push_back(c->combo()->itemText(i).toStdString());
+        }
+    }
+    return entries;
+}
+
+std::string QtScriptedHost::describeTop() const {
+    const QtWindow& window = top();
+    std::string out = "title: " + window.title() + "\n";
+    for (const QtControl& c : window.controls()) {
+        out += "  " + number(c.id) + " " + kindName(c.kind) +
+               (window.visibleOf(c) ? " visible" : " hidden") +
+               (window.checkedOf(c) ? " checked" : "") + " \"" + window.textOf(c) + "\"\n";
+    }
+    return out;
+}
+
+bool QtScriptedHost::shot(const std::string& file) {
+    const QImage picture = ui_.screenShot();
+    return !picture.isNull() &&
+           picture.save(QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size())), "PNG");
+}
+
+QtMessageHandler qtMessages = nullptr;
+
+// The off-screen platform says so whenever a window asks for something only a window manager
+// does (stacking, size hints); that is no news to the driver.
+void quietOffscreenNotices(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtWarningMsg && text.startsWith(QLatin1String("This plugin does not support"))) {
+        return;
+    }
+    if (qtMessages != nullptr) {
+        qtMessages(type, context, text);
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<ScriptedHost> makeQtScriptedHost(int& argc, char** argv) {
+    // One application for the whole run of the driver, kept to the end of the process.
+    static QTemporaryDir* runtime = nullptr;  // removed with its contents at exit
+    if (QApplication::instance() == nullptr) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        // The single-instance lock and socket of the programs this driver starts live in a
+        // folder of its own, so that drivers running side by side do not meet.
+        runtime = new QTemporaryDir(QDir::tempPath() + QStringLiteral("/orvane-drive-XXXXXX"));
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime->isValid()) {
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
+        }
+        qtMessages = qInstallMessageHandler(quietOffscreenNotices);
+        new QApplication(argc, argv);
+        setUpApplication();
+        std::atexit([] { delete runtime; });
+    }
+    return std::make_unique<QtScriptedHost>(
+        runtime != nullptr && runtime->isValid() ? runtime->path() : QString());
+}
+
+}  // namespace orvane
