@@ -7,14 +7,14 @@
 # plays "start, tap (the splash closes), click 1 (the disclaimer is accepted), menu 40002 (Exit)"
 # against the whole program, with the settings in memory. The bare window program
 # (orvane-bare-window) shows a 240 by 320 window, paints it once and quits. Each is run RUNS
-# times (default 7), alternating, after one unmeasured run of each. The table gives, for each,
+# times (default 25), alternating, after one unmeasured run of each. The table gives, for each,
 # the least wall time (the run least slowed by other work on the machine), the least processor
 # time, and the median peak resident memory, with the ratios program / bare window.
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$here/build-bench}"
-runs="${2:-7}"
+runs="${2:-25}"
 export QT_QPA_PLATFORM=offscreen
 
 find_program() {
@@ -41,8 +41,28 @@ bare="$(find_program bench/orvane-bare-window platform/qt/orvane-bare-window)" |
     exit 1
 }
 
-work="$(mktemp -d)"
+# Both programs run with their runtime and temporary folders in memory, as in a desktop session
+# (XDG_RUNTIME_DIR is /run/user/ID, a tmpfs): the program keeps its single-instance lock and
+# socket there, and on a folder on disk the lock file's flush and the removal of the folder at
+# exit would be timed as disk waits that a session does not have.
+memory_dir=""
+for candidate in "${XDG_RUNTIME_DIR:-}" /dev/shm; do
+    if [ -n "$candidate" ] && [ -d "$candidate" ] && [ -w "$candidate" ] &&
+        [ "$(stat -f -c %T "$candidate" 2>/dev/null)" = tmpfs ]; then
+        memory_dir="$candidate"
+        break
+    fi
+done
+if [ -n "$memory_dir" ]; then
+    work="$(mktemp -d "$memory_dir/orvane-startup-XXXXXX")"
+else
+    echo "startup: no folder in memory; the runtime folder is on disk and timed as such" >&2
+    work="$(mktemp -d)"
+fi
 trap 'rm -rf "$work"' EXIT
+chmod 700 "$work"
+mkdir -m 700 "$work/runtime" "$work/tmp"
+export XDG_RUNTIME_DIR="$work/runtime" TMPDIR="$work/tmp"
 cat >"$work/start.drive" <<'EOF'
 start
 tap
