@@ -1489,10 +1489,10 @@ void setUpApplication() {
     QApplication::setPalette(QApplication::style()->standardPalette());
     QApplication::setFont(programFont(12));
     QApplication::setQuitOnLastWindowClosed(false);
-    const QString icon = findPictureFile("orvane.png");
-    if (!icon.isEmpty()) {
-        QApplication::setWindowIcon(QIcon(icon));
-    }
+    // The icon installed in the desktop's icon theme, else the copy beside the program.
+    const QString file = findPictureFile("orvane.png");
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("orvane"), file.isEmpty() ? QIcon() : QIcon(file)));
 }
 
 }  // namespace orvane
