@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QStandardPaths>
 
 namespace orvane {
@@ -52,6 +53,19 @@ QString findPictureFile(std::string_view name) {
         }
     }
     return {};
+}
+
+QImage readPicture(const QString& path) {
+    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+    if (format == "bmp" || format == "png") {
+        QImageReader reader(path, format);
+        reader.setAutoDetectImageFormat(false);
+        const QImage picture = reader.read();
+        if (!picture.isNull()) {
+            return picture;
+        }
+    }
+    return QImage(path);
 }
 
 QString bitmapResourceFile(std::string_view number) {

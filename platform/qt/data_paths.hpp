@@ -4,6 +4,7 @@
 // then in the installation's data folder (bin/../share/orvane), then in the build tree's copy.
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <string_view>
@@ -16,6 +17,11 @@ QStringList dataFolders();
 // The file for a picture name the program gives ("Orvane_splash.bmp"; a folder in front of the
 // name, as in "Windows\Orvane_splash.bmp", is ignored). Empty when there is none.
 QString findPictureFile(std::string_view name);
+
+// Reads a picture file in the format its name ends with (bmp, png), without asking every image
+// plugin whether it knows the file: that would load them all at start-up. Other files are read
+// as Qt finds best. Null when the file cannot be read.
+QImage readPicture(const QString& path);
 
 // The picture file of a bitmap resource by its number ("130"), empty when unknown.
 QString bitmapResourceFile(std::string_view number);

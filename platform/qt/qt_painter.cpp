@@ -1,5 +1,7 @@
 #include "platform/qt/qt_painter.hpp"
 
+#include "platform/qt/data_paths.hpp"
+
 #include <QColor>
 #include <QFontMetrics>
 #include <QImage>
@@ -79,7 +81,7 @@ void QtPainter::drawPictureFile(std::string_view file, int x, int y, int width, 
         return;
     }
     // Read again on every paint: the picture may change while the program runs.
-    const QImage picture(path);
+    const QImage picture = readPicture(path);
     if (picture.isNull()) {
         return;
     }

@@ -41,6 +41,7 @@ namespace orvane {
 namespace {
 
 constexpr int kNoCode = -1;
+constexpr int kNoControl = -2;  // template ids are -1 (not addressed) or positive
 const QColor kCaptionColour(20, 55, 130);
 const QColor kMenuBarColour(222, 222, 222);
 const QColor kReadOnlyColour(236, 236, 236);
@@ -683,7 +684,8 @@ void QtWindow::buildControl(const ControlTemplate& t, const DialogMetrics& metri
         case ControlKind::Picture: {
             auto* picture = new QLabel(client_);
             picture->setAttribute(Qt::WA_TransparentForMouseEvents);
-            const QPixmap pixmap(bitmapResourceFile(c.templateText));
+            const QPixmap pixmap =
+                QPixmap::fromImage(readPicture(bitmapResourceFile(c.templateText)));
             if (!pixmap.isNull()) {
                 // A picture control takes the size of its picture.
                 picture->setPixmap(pixmap);
@@ -948,8 +950,17 @@ void QtWindow::qtFocusArrived(int id, int reason) {
         return;
     }
     ++userFocusChanges_;
-    if (id != focus_) {
-        ui_.guard([&] { moveFocus(id); });
+    if (id == focus_) {
+        return;
+    }
+    const int shown = ui_.messagesShown();
+    ui_.guard([&] { moveFocus(id); });
+    if (reason == Qt::MouseFocusReason && ui_.messagesShown() != shown) {
+        // A message box came up while the tap moved the focus: the tap itself is lost. Its
+        // press is still on its way to the control (Qt moves the focus first); it is dropped
+        // there, so that a button neither clicks nor stays down.
+        lostTap_ = id;
+        QTimer::singleShot(0, this, [this] { lostTap_ = kNoControl; });
     }
 }
 
@@ -957,6 +968,13 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
         if (const QtControl* c = controlOf(watched)) {
             qtFocusArrived(c->id, static_cast<QFocusEvent*>(event)->reason());
+        }
+    } else if (event->type() == QEvent::MouseButtonPress ||
+               event->type() == QEvent::MouseButtonDblClick) {
+        const QtControl* c = controlOf(watched);
+        if (c != nullptr && lostTap_ != kNoControl && c->id == lostTap_) {
+            lostTap_ = kNoControl;
+            return true;
         }
     } else if (event->type() == QEvent::KeyPress) {
         const QtControl* c = controlOf(watched);
@@ -1491,8 +1509,8 @@ void setUpApplication() {
     QApplication::setQuitOnLastWindowClosed(false);
     // The icon installed in the desktop's icon theme, else the copy beside the program.
     const QString file = findPictureFile("orvane.png");
-    QApplication::setWindowIcon(
-        QIcon::fromTheme(QStringLiteral("orvane"), file.isEmpty() ? QIcon() : QIcon(file)));
+    const QIcon copy = file.isEmpty() ? QIcon() : QIcon(QPixmap::fromImage(readPicture(file)));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("orvane"), copy));
 }
 
 }  // namespace orvane

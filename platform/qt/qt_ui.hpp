@@ -155,6 +155,7 @@ class QtWindow : public QObject, public Window {
     int focusSerial_ = 0;
     int silent_ = 0;  // Qt focus moves made by the host itself, not the user
     int userFocusChanges_ = 0;
+    int lostTap_ = -2;  // the control whose press is dropped (a message box ate the tap)
     bool ended_ = false;
     int result_ = 0;
 };
