@@ -260,6 +260,38 @@ QToolButton* stripButton(QWidget* strip, const QString& text, QColor textColour)
     return button;
 }
 
+// An item of a menu laid out in columns, drawn as a menu draws its items.
+class MenuCell : public QAbstractButton {
+public:
+    MenuCell(const QString& text, QWidget* parent) : QAbstractButton(parent) {
+        setText(text);
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_Hover);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
+    QSize sizeHint() const override {
+        const QFontMetrics metrics(font());
+        return QSize(metrics.horizontalAdvance(text()) + kIndent + 12, metrics.height() + 9);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const bool lit = underMouse() || isDown();
+        if (lit) {
+            painter.fillRect(rect(), palette().color(QPalette::Highlight));
+        }
+        painter.setPen(palette().color(lit ? QPalette::HighlightedText : QPalette::Text));
+        painter.drawText(rect().adjusted(kIndent, 0, -6, 0),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, text());
+    }
+    void enterEvent(QEnterEvent*) override { update(); }
+    void leaveEvent(QEvent*) override { update(); }
+
+private:
+    static constexpr int kIndent = 26;  // where a menu's item texts start
+};
+
 void closeMenus() {
     while (QWidget* popup = QApplication::activePopupWidget()) {
         popup->close();
@@ -453,15 +485,8 @@ void QtWindow::buildMenus(QWidget* bar) {
                     continue;
                 }
                 QAction* action = commandAction(item.command, QString::fromUtf8(item.text));
-                auto* button = new QToolButton(panel);
-                button->setText(action->text());
-                button->setAutoRaise(true);
-                button->setFocusPolicy(Qt::NoFocus);
-                button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-                button->setStyleSheet(
-                    QStringLiteral("QToolButton { text-align: left; "
-                                   "padding: 3px 8px; }"));
-                connect(button, &QToolButton::clicked, action, [action] {
+                auto* button = new MenuCell(action->text(), panel);
+                connect(button, &MenuCell::clicked, action, [action] {
                     closeMenus();
                     action->trigger();
                 });
