@@ -27,6 +27,36 @@ locale_t cLocale() {
     return loc;
 }
 
+// The power of ten of the first significant digit of an unsigned decimal number (digits, point,
+// digits, optional exponent), e.g. 2 for "123.4", -3 for "0.00123", 5 for "1e5"; only called on
+// a number with a nonzero digit, which is the only kind that can be out of range. The exponent
+// is kept within a million either way, far past any double.
+long decimalMagnitude(std::string_view number) {
+    const std::size_t e = number.find_first_of("eE");
+    const std::string_view mantissa = number.substr(0, e);
+    long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::size_t i = e + 1;
+        const bool negative = i < number.size() && number[i] == '-';
+        if (i < number.size() && (number[i] == '-' || number[i] == '+')) {
+            ++i;
+        }
+        for (; i < number.size() && isDigit(number[i]); ++i) {
+            exponent = std::min(exponent * 10 + (number[i] - '0'), 1000000L);
+        }
+        exponent = negative ? -exponent : exponent;
+    }
+    // Digits before the point from the first nonzero one, or zeros after the point before it.
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t firstSignificant = mantissa.find_first_of("123456789");
+    if (firstSignificant == std::string_view::npos) {
+        return 0;
+    }
+    const long position = firstSignificant < point ? static_cast<long>(point - firstSignificant) - 1
+                                                   : -static_cast<long>(firstSignificant - point);
+    return position + exponent;
+}
+
 }  // namespace
 
 double readReal(std::string_view text, std::size_t maxChars) {
@@ -74,12 +104,13 @@ double readReal(std::string_view text, std::size_t maxChars) {
     const char* last = text.data() + i;
     auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
-        // Too large gives infinity, too small gives zero, as the C library does.
-        const std::string_view number(first, static_cast<std::size_t>(last - first));
-        const std::size_t e = number.find_first_of("eE");
-        const bool negativeExponent =
-            e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-';
-        value = negativeExponent ? 0.0 : std::numeric_limits<double>::infinity();
+        // Too large gives infinity, too small gives zero, as the C library does. Which of the
+        // two is the number's decimal magnitude, not the exponent's sign: 1 with 400 zeros and
+        // "e-5" is too large, 0.000...1 with 400 zeros and "e+5" too small.
+        value =
+            decimalMagnitude(std::string_view(first, static_cast<std::size_t>(last - first))) > 0
+                ? std::numeric_limits<double>::infinity()
+                : 0.0;
     } else if (ec != std::errc()) {
         value = 0.0;
     }
