@@ -1,0 +1,205 @@
+// Fuzzes the settings file: read it, load the settings from it as the program does at start,
+// save them as it does at exit, write the file, and read it again.
+//
+// What must hold for every input:
+//  * a text the reader accepts is written back byte for byte when nothing changed;
+//  * after the save, the written file is accepted again and holds exactly what the store held:
+//    every key and value the reader understood, the program's own values as saved, and every
+//    section of another hive;
+//  * no line the program did not understand is lost: the comments, blank lines and other hives'
+//    lines of the first file are all in the second, in their order;
+//  * the settings loaded from the second file are the ones that were saved, and a
+//    second save changes nothing more (the file is a fixed point).
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/file_registry.hpp"
+#include "platform/memory_registry.hpp"
+#include "shell/run_state.hpp"
+#include "shell/settings_store.hpp"
+#include "tests/fuzz/fuzz_support.hpp"
+#include "tests/unit/message_window.hpp"
+
+using namespace orvane;
+
+namespace {
+
+// Text as its lines say it: a carriage return left at the very end of a file without a last line
+// end becomes part of the line end that a save writes after it (the bytes stay in the file).
+std::string lineText(std::string s) {
+    while (!s.empty() && std::string_view("\r\n \t").find(s.back()) != std::string_view::npos) {
+        s.pop_back();
+    }
+    return s;
+}
+
+bool sameValue(const RegistryValue& a, const RegistryValue& b) {
+    if (a.type != b.type || !sameRegistryName(a.name, b.name)) {
+        return false;
+    }
+    switch (a.type) {
+        case RegistryValue::Type::Dword:
+            return a.dword == b.dword;
+        case RegistryValue::Type::String:
+            return a.text == b.text;
+        case RegistryValue::Type::Other:
+            return lineText(a.text) == lineText(b.text);
+    }
+    return false;
+}
+
+// Every value of one store is in the other with the same content, they hold as many keys, and
+// the same sections of other hives.
+bool sameData(const RegistryData& a, const RegistryData& b) {
+    if (a.keys().size() != b.keys().size() ||
+        a.foreignSections().size() != b.foreignSections().size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.foreignSections().size(); ++i) {
+        if (lineText(a.foreignSections()[i]) != lineText(b.foreignSections()[i])) {
+            return false;
+        }
+    }
+    for (const RegistryKey& k : a.keys()) {
+        const RegistryKey* other = b.findKey(k.path);
+        if (other == nullptr || other->values.size() != k.values.size()) {
+            return false;
+        }
+        for (const RegistryValue& v : k.values) {
+            const RegistryValue* w = b.findValue(k.path, v.name);
+            if (w == nullptr || !sameValue(v, *w)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+std::string withoutLineEnd(std::string s) {
+    while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) {
+        s.pop_back();
+    }
+    return s;
+}
+
+// The lines of text items of before appear among those of after, in order.
+bool textLinesKept(const RegistryDocument& before, const RegistryDocument& after) {
+    std::size_t j = 0;
+    for (const auto& item : before.items) {
+        if (item.kind != RegistryDocument::Item::Kind::Text) {
+            continue;
+        }
+        const std::string want = withoutLineEnd(item.raw);
+        while (j < after.items.size() &&
+               (after.items[j].kind != RegistryDocument::Item::Kind::Text ||
+                withoutLineEnd(after.items[j].raw) != want)) {
+            ++j;
+        }
+        if (j == after.items.size()) {
+            return false;
+        }
+        ++j;
+    }
+    return true;
+}
+
+// A file whose last value goes on past its last line (it ends in a backslash, with nothing after
+// it): the reader takes the value as it is, but a save that writes anything after it makes the
+// next line part of that value. Reported to the settings file's author (the regression test
+// SettingsFileFaults.DISABLED_ValueCutOffAtTheEndOfTheFileKeepsTheNextSavedLine shows it);
+// such inputs are left out until it is mended, so that the run can find other faults.
+bool endsInCutOffValue(const RegistryDocument& document) {
+    if (document.items.empty() ||
+        document.items.back().kind != RegistryDocument::Item::Kind::Value) {
+        return false;
+    }
+    std::string_view raw = document.items.back().raw;
+    while (!raw.empty() && std::string_view("\r\n \t").find(raw.back()) != std::string_view::npos) {
+        raw.remove_suffix(1);
+    }
+    return !raw.empty() && raw.back() == '\\';
+}
+
+struct Settings {
+    PreferenceData preferences;
+    DefaultData defaults;
+};
+
+// The stored fields of the settings, in record order. recordFields gives one table at a time,
+// so the values are copied out.
+std::vector<double> storedFields(const Settings& s) {
+    RunState state;
+    state.preferences = s.preferences;
+    state.defaults = s.defaults;
+    std::vector<double> values;
+    for (const NamedRecordField& f : recordFields(state)) {
+        if (const auto* d = std::get_if<double*>(&f.field)) {
+            values.push_back(**d);
+        } else {
+            values.push_back(*std::get<std::int32_t*>(f.field));
+        }
+    }
+    return values;
+}
+
+// Equal numbers: a home position of zero with its hemisphere flag set loads as -0 and is saved
+// as plain 0, the same place.
+bool sameSettings(const Settings& a, const Settings& b) {
+    const std::vector<double> x = storedFields(a);
+    const std::vector<double> y = storedFields(b);
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        if (x[i] != y[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Loads the settings from data and saves them back, as one run of the program does.
+Settings loadAndSave(MemoryRegistry& store) {
+    testkit::MessageWindow owner;
+    Settings s;
+    loadSettings(owner, store, s.preferences, s.defaults);
+    saveSettings(owner, store, s.preferences, s.defaults);
+    fuzz::require(store.openKeyCount() == 0, "the settings store left a key open");
+    return s;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text = fuzz::asText(data, size);
+    RegistryData first;
+    RegistryDocument document;
+    if (!parseRegistryFile(text, first, document)) {
+        fuzz::require(first.keys().empty() && document.items.empty(),
+                      "a refused file left something behind");
+        return 0;
+    }
+    fuzz::require(renderRegistryFile(first, document) == text,
+                  "an unchanged file is not written back byte for byte");
+    if (endsInCutOffValue(document)) {
+        return 0;
+    }
+
+    MemoryRegistry store;
+    store.data() = first;
+    Settings saved = loadAndSave(store);
+    const std::string written = renderRegistryFile(store.data(), document);
+
+    RegistryData second;
+    RegistryDocument secondDocument;
+    fuzz::require(parseRegistryFile(written, second, secondDocument),
+                  "the written file is not accepted again");
+    fuzz::require(sameData(store.data(), second), "the written file lost or changed a value");
+    fuzz::require(textLinesKept(document, secondDocument), "a line of the file was lost");
+
+    MemoryRegistry again;
+    again.data() = second;
+    Settings reloaded = loadAndSave(again);
+    fuzz::require(sameSettings(saved, reloaded), "the saved settings did not load back");
+    fuzz::require(renderRegistryFile(again.data(), secondDocument) == written,
+                  "a second save without changes changed the file");
+    return 0;
+}
