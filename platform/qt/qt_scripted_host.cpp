@@ -89,8 +89,10 @@ Qt::Key keyOf(QChar ch) {
 
 class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
   public:
-    explicit QtScriptedHost(QString runtimeFolder)
-        : ui_(*this, true), runtimeFolder_(std::move(runtimeFolder)) {
+    QtScriptedHost(std::shared_ptr<QApplication> application, QString runtimeFolder)
+        : application_(std::move(application)),
+          ui_(*this, true),
+          runtimeFolder_(std::move(runtimeFolder)) {
         pump_.setSingleShot(true);
         QObject::connect(&pump_, &QTimer::timeout, [this] { pumpFired(); });
     }
@@ -188,6 +190,7 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
     QtControl& userControl(int id, QtWindow*& window) const;
     bool pressTakingFocus(QtWindow& window, int id, QWidget* target, QPoint at);
 
+    std::shared_ptr<QApplication> application_;  // first: it outlives the windows
     QtUi ui_;
     QTimer pump_;
     QString runtimeFolder_;
@@ -526,9 +529,8 @@ void quietOffscreenNotices(QtMsgType type, const QMessageLogContext& context, co
 }  // namespace
 
 std::unique_ptr<ScriptedHost> makeQtScriptedHost(int& argc, char** argv) {
-    // One application for the whole run of the driver, kept to the end of the process.
     static QTemporaryDir* runtime = nullptr;  // removed with its contents at exit
-    if (QApplication::instance() == nullptr) {
+    if (runtime == nullptr) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
@@ -539,12 +541,24 @@ std::unique_ptr<ScriptedHost> makeQtScriptedHost(int& argc, char** argv) {
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
         }
         qtMessages = qInstallMessageHandler(quietOffscreenNotices);
-        new QApplication(argc, argv);
-        setUpApplication();
         std::atexit([] { delete runtime; });
     }
-    return std::make_unique<QtScriptedHost>(
-        runtime != nullptr && runtime->isValid() ? runtime->path() : QString());
+    // The hosts share one application: made with the first, ended with the last, so that it goes
+    // while main() still runs (the driver makes a host for each script). An application made by
+    // the caller is used as it is.
+    static std::weak_ptr<QApplication> shared;
+    std::shared_ptr<QApplication> application = shared.lock();
+    if (!application) {
+        if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+            application = std::shared_ptr<QApplication>(existing, [](QApplication*) {});
+        } else {
+            application = std::make_shared<QApplication>(argc, argv);
+            setUpApplication();
+        }
+        shared = application;
+    }
+    return std::make_unique<QtScriptedHost>(std::move(application),
+                                            runtime->isValid() ? runtime->path() : QString());
 }
 
 }  // namespace orvane

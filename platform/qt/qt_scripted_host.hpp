@@ -11,8 +11,9 @@
 
 namespace orvane {
 
-// Makes the application on the first call (argc and argv as main received them; they must
-// outlive the process's use of Qt) and a new host on every call.
+// A new host. The hosts share one application, made with the first one that is alive (argc and
+// argv as main received them) and ended with the last; when the caller has made an application
+// already, the hosts use it.
 std::unique_ptr<ScriptedHost> makeQtScriptedHost(int& argc, char** argv);
 
 }  // namespace orvane

@@ -262,7 +262,7 @@ QToolButton* stripButton(QWidget* strip, const QString& text, QColor textColour)
 
 // An item of a menu laid out in columns, drawn as a menu draws its items.
 class MenuCell : public QAbstractButton {
-public:
+  public:
     MenuCell(const QString& text, QWidget* parent) : QAbstractButton(parent) {
         setText(text);
         setFocusPolicy(Qt::NoFocus);
@@ -274,7 +274,7 @@ public:
         return QSize(metrics.horizontalAdvance(text()) + kIndent + 12, metrics.height() + 9);
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         const bool lit = underMouse() || isDown();
@@ -288,7 +288,7 @@ protected:
     void enterEvent(QEnterEvent*) override { update(); }
     void leaveEvent(QEvent*) override { update(); }
 
-private:
+  private:
     static constexpr int kIndent = 26;  // where a menu's item texts start
 };
 

@@ -25,7 +25,6 @@ TEST(DialogUnits, MulDivRoundsHalvesAwayFromZero) {
 }
 
 TEST(DialogUnits, EveryTemplateFitsTheScreenWidth) {
-    needApplication();
     for (const DialogTemplate* t : allDialogTemplates()) {
         const DialogMetrics metrics = dialogMetrics(*t);
         EXPECT_LE(dialogClientSize(metrics, *t).width(), kScreenWidth) << "template " << t->id;
@@ -38,7 +37,6 @@ TEST(DialogUnits, EveryTemplateFitsTheScreenWidth) {
 }
 
 TEST(DialogUnits, BaseUnitsComeFromTheFont) {
-    needApplication();
     const DialogTemplate* calculator = findDialogTemplate(106);
     ASSERT_NE(calculator, nullptr);
     const DialogMetrics metrics = dialogMetrics(*calculator);
@@ -51,7 +49,6 @@ TEST(DialogUnits, BaseUnitsComeFromTheFont) {
 }
 
 TEST(DialogUnits, NeighbouringControlsStayNeighbours) {
-    needApplication();
     const DialogMetrics metrics = dialogMetrics(*findDialogTemplate(154));
     // Three position fields side by side at 19, 32 and 45, each 13 units wide.
     const QRect a = mapDialogRect(metrics, 19, 16, 13, 12);
@@ -62,7 +59,6 @@ TEST(DialogUnits, NeighbouringControlsStayNeighbours) {
 }
 
 TEST(DialogUnits, WideFontsAreMadeSmallerUntilTheTemplateFits) {
-    needApplication();
     const DialogTemplate wide = {1, "", 239, 10, "Tahoma", 30, 0, {}};
     const DialogMetrics metrics = dialogMetrics(wide);
     EXPECT_LE(mulDiv(wide.width, metrics.baseX, 4), kScreenWidth);

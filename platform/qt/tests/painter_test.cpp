@@ -37,7 +37,6 @@ QRgb rgb(Rgb c) {
 }
 
 TEST(QtPainter, RectangleIsFilledAndOutlinedInsideItsEdges) {
-    needApplication();
     const QImage image = paint(20, 20, [](Painter& p) { p.fillRect(2, 3, 12, 9, kYellow); });
     // The outline is on the rectangle's own first and last pixels; right and bottom exclusive.
     EXPECT_EQ(image.pixel(2, 3), qRgb(0, 0, 0));
@@ -48,7 +47,6 @@ TEST(QtPainter, RectangleIsFilledAndOutlinedInsideItsEdges) {
 }
 
 TEST(QtPainter, LineStopsShortOfItsEndPoint) {
-    needApplication();
     const QImage image = paint(20, 5, [](Painter& p) { p.drawLine(2, 2, 10, 2); });
     EXPECT_EQ(image.pixel(2, 2), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(9, 2), qRgb(0, 0, 0));
@@ -69,7 +67,6 @@ std::pair<int, int> backgroundColumns(const QImage& image, int y, QRgb colour) {
 }
 
 TEST(QtPainter, TextCellIsOpaqueAndAlignedInItsBox) {
-    needApplication();
     const QFontMetrics metrics(panelFont());
     const int width = metrics.horizontalAdvance(QStringLiteral("Dist:"));
     const int height = metrics.height();
@@ -96,7 +93,6 @@ TEST(QtPainter, TextCellIsOpaqueAndAlignedInItsBox) {
 }
 
 TEST(QtPainter, TextIsClippedToItsBox) {
-    needApplication();
     const QImage image = paint(240, 40, [](Painter& p) {
         p.drawText("12345678.9nm", 178, 0, 200, 40, Align::Left, kBlue, kYellow);
     });
@@ -108,7 +104,6 @@ TEST(QtPainter, TextIsClippedToItsBox) {
 }
 
 TEST(QtPainter, ReplayPaintsWhatWasRecorded) {
-    needApplication();
     const auto draw = [](Painter& p) {
         p.fillRect(6, 25, 234, 255, kYellow);
         p.drawText("True course:", 0, 20, 90, 60, Align::Right, kBlue, kYellow);
@@ -124,7 +119,6 @@ TEST(QtPainter, ReplayPaintsWhatWasRecorded) {
 }
 
 TEST(QtPainter, MissingPictureDrawsNothing) {
-    needApplication();
     const QImage image =
         paint(10, 10, [](Painter& p) { p.drawPictureFile("none.bmp", 0, 0, 10, 10); });
     EXPECT_EQ(image, blank(10, 10));

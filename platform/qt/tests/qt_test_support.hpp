@@ -1,4 +1,4 @@
-// What the Qt host's tests share: the application, made once, off screen.
+// What the Qt host's tests share. The application is made by the tests' main, off screen.
 #pragma once
 
 #include <memory>
@@ -7,17 +7,12 @@
 
 namespace orvane {
 
-// A new driver host; the first call also makes the application, which lasts to the end.
+// A new driver host on the tests' application.
 inline std::unique_ptr<ScriptedHost> newQtHost() {
     static int argc = 1;
     static char name[] = "orvane_qt_tests";
     static char* argv[] = {name, nullptr};
     return makeQtScriptedHost(argc, argv);
-}
-
-inline void needApplication() {
-    static const bool made = (newQtHost(), true);
-    (void)made;
 }
 
 }  // namespace orvane

@@ -34,10 +34,7 @@ bool processEventsUntil(Done done) {
 
 class SingleInstanceTest : public testing::Test {
   protected:
-    void SetUp() override {
-        needApplication();
-        ASSERT_TRUE(folder_.isValid());
-    }
+    void SetUp() override { ASSERT_TRUE(folder_.isValid()); }
     QString folder() const { return folder_.path(); }
 
     // A copy of the program that took the lock and the socket here, then crashed.
