@@ -385,15 +385,17 @@ void drawRose(Canvas& c, Point centre, double radius, const RoseStyle& s) {
 Canvas makeSplash() {
     const int w = 240, h = 300;
     Canvas c(w, h);
+    // Everything that matters sits in the top 220 rows: the splash window shows the picture's
+    // top-left corner, and on a screen with small dialog units it is not much taller than that.
     // Night sky deepening to the panel's blue towards the bottom.
     c.fillWith([&](double, double y) {
-        const double t = std::clamp(y / 250.0, 0.0, 1.0);
+        const double t = std::clamp(y / 200.0, 0.0, 1.0);
         return mix(kNavy, kDeepBlue, t);
     });
     // A faint halo behind the rose.
-    const Point centre{120, 118};
+    const Point centre{120, 84};
     for (int i = 0; i < 12; ++i) {
-        fillRing(c, centre, 112 - i * 2.0, 0.0, kSkyBlue, 0.012);
+        fillRing(c, centre, 88 - i * 1.6, 0.0, kSkyBlue, 0.012);
     }
 
     RoseStyle style{};
@@ -405,26 +407,27 @@ Canvas makeSplash() {
     style.diagonalLight = kWhite;
     style.diagonalDark = kSkyBlue;
     style.hub = kBlue;
-    style.ringWidth = 16;
+    style.ringWidth = 12;
     style.ticks = true;
     style.diagonals = true;
     // The card's face.
-    fillRing(c, centre, 84, 0.0, {20, 30, 140});
-    drawRose(c, centre, 86, style);
+    fillRing(c, centre, 62, 0.0, {20, 30, 140});
+    drawRose(c, centre, 64, style);
     fillRing(c, centre, 3.0, 0.0, kYellow);
 
     // The north letter above the card.
-    drawText(c, "N", centre.x, 24.5, 13, 0.2, 2.6, kYellow);
+    drawText(c, "N", centre.x, 15.5, 10, 0.2, 2.2, kYellow);
 
     // The name, with a soft shadow.
-    const double nameSize = 44, nameSpacing = 0.2, nameStroke = 6.2;
-    drawText(c, "Orvane", centre.x + 2, 258 + 2, nameSize, nameSpacing, nameStroke, {0, 0, 60});
-    drawText(c, "Orvane", centre.x, 258, nameSize, nameSpacing, nameStroke, kYellow);
+    const double nameSize = 40, nameSpacing = 0.2, nameStroke = 5.8;
+    drawText(c, "Orvane", centre.x + 2, 190 + 2, nameSize, nameSpacing, nameStroke, {0, 0, 60});
+    drawText(c, "Orvane", centre.x, 190, nameSize, nameSpacing, nameStroke, kYellow);
 
     // A yellow band like the summary panel, with the subtitle in its blue.
-    fillPolygon(c, {{0, 272}, {240, 272}, {240, 300}, {0, 300}}, kYellow);
-    strokeLine(c, {0, 272}, {240, 272}, 1.0, {200, 150, 0});
-    drawText(c, "FLIGHT COMPUTER", centre.x, 291, 10, 0.28, 1.7, kBlue);
+    fillPolygon(c, {{0, 200}, {240, 200}, {240, 222}, {0, 222}}, kYellow);
+    strokeLine(c, {0, 200}, {240, 200}, 1.0, {200, 150, 0});
+    strokeLine(c, {0, 222}, {240, 222}, 1.0, {200, 150, 0});
+    drawText(c, "FLIGHT COMPUTER", centre.x, 216, 10, 0.28, 1.7, kBlue);
     return c;
 }
 
