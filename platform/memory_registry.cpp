@@ -61,6 +61,11 @@ bool MemoryRegistry::readDword(Key key, std::string_view name, std::uint32_t& va
     return true;
 }
 
+bool MemoryRegistry::hasValue(Key key, std::string_view name) {
+    const std::string* path = pathOf(key);
+    return path != nullptr && data_.findValue(*path, name) != nullptr;
+}
+
 bool MemoryRegistry::writeDword(Key key, std::string_view name, std::uint32_t value) {
     const std::string* path = pathOf(key);
     if (path == nullptr || fails(RegistryOperation::Write, *path, name)) {

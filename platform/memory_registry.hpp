@@ -18,6 +18,7 @@ class MemoryRegistry : public Registry {
     bool open(std::string_view path, Key& key) override;
     bool create(std::string_view path, Key& key) override;
     bool readDword(Key key, std::string_view name, std::uint32_t& value) override;
+    bool hasValue(Key key, std::string_view name) override;
     bool writeDword(Key key, std::string_view name, std::uint32_t value) override;
     bool writeString(Key key, std::string_view name, std::string_view value) override;
     bool close(Key key) override;

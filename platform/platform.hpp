@@ -128,6 +128,8 @@ class Registry {
     virtual bool open(std::string_view path, Key& key) = 0;
     virtual bool create(std::string_view path, Key& key) = 0;
     virtual bool readDword(Key key, std::string_view name, std::uint32_t& value) = 0;
+    // Whether the key holds a value of that name, of any type, readable or not.
+    virtual bool hasValue(Key key, std::string_view name) = 0;
     virtual bool writeDword(Key key, std::string_view name, std::uint32_t value) = 0;
     // An empty name writes the key's unnamed (default) value.
     virtual bool writeString(Key key, std::string_view name, std::string_view value) = 0;

@@ -19,8 +19,8 @@ constexpr int kDisclaimerExit = 2;
 }  // namespace
 
 void MainWindowProc::onOpen(Window& window) {
-    loadSettings(window, context_.platform.registry(), context_.state.preferences,
-                 context_.state.defaults);
+    unread_ = loadSettings(window, context_.platform.registry(), context_.state.preferences,
+                           context_.state.defaults);
 }
 
 void MainWindowProc::onCommand(Window& window, int id, int /*code*/) {
@@ -54,7 +54,7 @@ void MainWindowProc::onPaint(Window& /*window*/, Painter& painter) {
 
 void MainWindowProc::onDestroy(Window& window) {
     saveSettings(window, context_.platform.registry(), context_.state.preferences,
-                 context_.state.defaults);
+                 context_.state.defaults, &unread_);
 }
 
 int runOrvane(Platform& platform, RunState& state) {

@@ -5,6 +5,7 @@
 #include "platform/platform.hpp"
 #include "shell/dialogs.hpp"
 #include "shell/run_state.hpp"
+#include "shell/settings_store.hpp"
 
 namespace orvane {
 
@@ -18,6 +19,7 @@ class MainWindowProc : public WindowProc {
 
   private:
     DialogContext context_;
+    UnreadSettings unread_;  // what the load at creation could not read
 };
 
 // The program: the single-instance rule, the main window, the splash and the disclaimer, then

@@ -57,6 +57,7 @@ class OpenKey {
     bool writeString(std::string_view name, std::string_view value) {
         return opened_ && registry_.writeString(key_, name, value);
     }
+    bool has(std::string_view name) { return opened_ && registry_.hasValue(key_, name); }
     bool close() { return opened_ && registry_.close(key_); }
 
   private:
@@ -85,21 +86,45 @@ void writeValue(Window& owner, OpenKey& key, const char* name, std::uint32_t val
 }
 
 void loadPosition(Window& owner, OpenKey& key, const char* valueName, const char* signName,
-                  double& field) {
+                  double& field, UnreadSettings& unread) {
     std::uint32_t stored = 0;
     if (readValue(owner, key, valueName, stored)) {
         field = decodeHundredths(stored);
+    } else {
+        unread.names.emplace_back(valueName);
     }
     std::uint32_t sign = 0;
-    if (readValue(owner, key, signName, sign, true) && sign == 1) {
-        field *= -1.0;
+    if (readValue(owner, key, signName, sign, true)) {
+        if (sign == 1) {
+            field *= -1.0;
+        }
+    } else {
+        unread.names.emplace_back(signName);
     }
 }
 
+// Whether a value is left as the store holds it: it could not be read at the start of the run,
+// the pilot has not changed its field since, and the store still holds something under that
+// name. Writing the field's value there would replace the pilot's data with a zero.
+bool keepsStoredValue(OpenKey& key, const UnreadSettings* unread, const char* name, bool changed) {
+    return unread != nullptr && !changed && unread->contains(name) && key.has(name);
+}
+
 void savePosition(Window& owner, OpenKey& key, const char* valueName, const char* signName,
-                  double field) {
-    writeValue(owner, key, valueName, encodeHundredths(field));
-    writeValue(owner, key, signName, field < 0.0 ? 1u : 0u, true);
+                  double field, double loaded, const UnreadSettings* unread) {
+    const bool changed = field != loaded;
+    // The sign goes with its value: a kept position keeps its hemisphere too.
+    const bool keepValue = keepsStoredValue(key, unread, valueName, changed);
+    if (!keepValue) {
+        writeValue(owner, key, valueName, encodeHundredths(field));
+    }
+    if (!keepsStoredValue(key, unread, signName, changed) && !(keepValue && key.has(signName))) {
+        writeValue(owner, key, signName, field < 0.0 ? 1u : 0u, true);
+    }
+}
+
+bool sameField(const DefaultValue& v, const DefaultData& a, const DefaultData& b) {
+    return v.real == nullptr ? a.basicWeight == b.basicWeight : a.*v.real == b.*v.real;
 }
 
 }  // namespace
@@ -132,8 +157,18 @@ double decodeTenths(std::uint32_t stored) {
     return static_cast<std::int32_t>(stored) * 0.1;
 }
 
-void loadSettings(Window& owner, Registry& registry, PreferenceData& preferences,
-                  DefaultData& defaults) {
+bool UnreadSettings::contains(std::string_view name) const {
+    for (const std::string& n : names) {
+        if (n == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+UnreadSettings loadSettings(Window& owner, Registry& registry, PreferenceData& preferences,
+                            DefaultData& defaults) {
+    UnreadSettings unread;
     Registry::Key key = 0;
     if (!registry.open(kPreferencesKey, key)) {
         // The first run: nothing stored yet, and nothing to say.
@@ -141,15 +176,27 @@ void loadSettings(Window& owner, Registry& registry, PreferenceData& preferences
         preferences.pressureMillibars = 0;
         defaults.latitude = 0.0;
         defaults.longitude = 0.0;
-        return;
+        for (const char* name : {"Temp", "Press", "Lat", "NS", "Lon", "EW"}) {
+            unread.names.emplace_back(name);
+        }
+        for (const DefaultValue& v : kDefaultValues) {
+            unread.names.emplace_back(v.name);
+        }
+        unread.preferences = preferences;
+        unread.defaults = defaults;
+        return unread;
     }
     OpenKey prefs(registry, true, key);
     std::uint32_t value = 0;
     if (readValue(owner, prefs, "Temp", value)) {
         preferences.tempCelsius = static_cast<std::int32_t>(value);
+    } else {
+        unread.names.emplace_back("Temp");
     }
     if (readValue(owner, prefs, "Press", value)) {
         preferences.pressureMillibars = static_cast<std::int32_t>(value);
+    } else {
+        unread.names.emplace_back("Press");
     }
     if (!prefs.close()) {
         owner.message(kCouldNotClose);
@@ -161,10 +208,11 @@ void loadSettings(Window& owner, Registry& registry, PreferenceData& preferences
         owner.message(kCouldNotOpen);
     }
     OpenKey defs(registry, opened, defKey);
-    loadPosition(owner, defs, "Lat", "NS", defaults.latitude);
-    loadPosition(owner, defs, "Lon", "EW", defaults.longitude);
+    loadPosition(owner, defs, "Lat", "NS", defaults.latitude, unread);
+    loadPosition(owner, defs, "Lon", "EW", defaults.longitude, unread);
     for (const DefaultValue& v : kDefaultValues) {
         if (!readValue(owner, defs, v.name, value)) {
+            unread.names.emplace_back(v.name);
             continue;
         }
         switch (v.encoding) {
@@ -182,10 +230,16 @@ void loadSettings(Window& owner, Registry& registry, PreferenceData& preferences
     if (!defs.close()) {
         owner.message(kCouldNotClose);
     }
+    unread.preferences = preferences;
+    unread.defaults = defaults;
+    return unread;
 }
 
 void saveSettings(Window& owner, Registry& registry, const PreferenceData& preferences,
-                  const DefaultData& defaults) {
+                  const DefaultData& defaults, const UnreadSettings* unread) {
+    const PreferenceData loadedPreferences = unread ? unread->preferences : preferences;
+    const DefaultData loadedDefaults = unread ? unread->defaults : defaults;
+
     Registry::Key key = 0;
     bool created = registry.create(kPreferencesKey, key);
     if (!created) {
@@ -195,8 +249,14 @@ void saveSettings(Window& owner, Registry& registry, const PreferenceData& prefe
     if (!prefs.writeString("", "Preference data")) {
         owner.message(kCouldNotSet);
     }
-    writeValue(owner, prefs, "Temp", signedBits(preferences.tempCelsius));
-    writeValue(owner, prefs, "Press", signedBits(preferences.pressureMillibars));
+    if (!keepsStoredValue(prefs, unread, "Temp",
+                          preferences.tempCelsius != loadedPreferences.tempCelsius)) {
+        writeValue(owner, prefs, "Temp", signedBits(preferences.tempCelsius));
+    }
+    if (!keepsStoredValue(prefs, unread, "Press",
+                          preferences.pressureMillibars != loadedPreferences.pressureMillibars)) {
+        writeValue(owner, prefs, "Press", signedBits(preferences.pressureMillibars));
+    }
     if (!prefs.close()) {
         owner.message(kCouldNotClose);
     }
@@ -210,9 +270,12 @@ void saveSettings(Window& owner, Registry& registry, const PreferenceData& prefe
     if (!defs.writeString("", "Default data")) {
         owner.message(kCouldNotSet);
     }
-    savePosition(owner, defs, "Lat", "NS", defaults.latitude);
-    savePosition(owner, defs, "Lon", "EW", defaults.longitude);
+    savePosition(owner, defs, "Lat", "NS", defaults.latitude, loadedDefaults.latitude, unread);
+    savePosition(owner, defs, "Lon", "EW", defaults.longitude, loadedDefaults.longitude, unread);
     for (const DefaultValue& v : kDefaultValues) {
+        if (keepsStoredValue(defs, unread, v.name, !sameField(v, defaults, loadedDefaults))) {
+            continue;
+        }
         std::uint32_t stored = 0;
         switch (v.encoding) {
             case Encoding::Whole:

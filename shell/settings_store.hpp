@@ -5,6 +5,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/platform.hpp"
 #include "shell/run_state.hpp"
@@ -14,10 +17,23 @@ namespace orvane {
 inline constexpr const char* kPreferencesKey = "software\\Kelbrin Software\\kq7d";
 inline constexpr const char* kDefaultsKey = "software\\Kelbrin Software\\kq7d\\def";
 
-void loadSettings(Window& owner, Registry& registry, PreferenceData& preferences,
-                  DefaultData& defaults);
+// What a load could not read, and the records as the load left them. A value that could not be
+// read, and whose field the pilot has not changed since, is not written back by the save when
+// the store still holds it: one failed read (a damaged value, a key that would not open) must
+// not replace the pilot's aircraft data with zeros on disk. A value the store does not hold at
+// all is written as usual, so a first run still creates every value.
+struct UnreadSettings {
+    std::vector<std::string> names;
+    PreferenceData preferences;
+    DefaultData defaults;
+    bool contains(std::string_view name) const;
+};
+
+UnreadSettings loadSettings(Window& owner, Registry& registry, PreferenceData& preferences,
+                            DefaultData& defaults);
+// unread: what the load of this run could not read (null: write every value).
 void saveSettings(Window& owner, Registry& registry, const PreferenceData& preferences,
-                  const DefaultData& defaults);
+                  const DefaultData& defaults, const UnreadSettings* unread = nullptr);
 
 // The stored numbers. A home position is kept in hundredths of a minute of arc, without its
 // sign ("NS" and "EW" carry it); the arms as whole tenths; speed, flow and cost as whole tenths.
