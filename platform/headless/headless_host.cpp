@@ -3,70 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/control_kinds.hpp"
 #include "res/menu.hpp"
 
 namespace orvane {
 
 namespace {
 
-constexpr int kNoCode = -1;
-
-int setFocusCode(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Edit:
-            return notify::kEditSetFocus;
-        case ControlKind::Combo:
-            return notify::kComboSetFocus;
-        default:
-            return kNoCode;
-    }
-}
-
-int killFocusCode(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Edit:
-            return notify::kEditKillFocus;
-        case ControlKind::Combo:
-            return notify::kComboKillFocus;
-        default:
-            return kNoCode;
-    }
-}
-
-int changeCode(ControlKind kind) {
-    return kind == ControlKind::Edit ? notify::kEditChange : notify::kComboEditChange;
-}
-
 bool takesFocus(const HeadlessControl& c) {
-    switch (c.kind) {
-        case ControlKind::Edit:
-        case ControlKind::Combo:
-        case ControlKind::PushButton:
-        case ControlKind::RadioButton:
-            return true;
-        default:
-            return false;
-    }
-}
-
-const char* kindName(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Static:
-            return "static";
-        case ControlKind::Edit:
-            return "edit";
-        case ControlKind::Combo:
-            return "combo";
-        case ControlKind::PushButton:
-            return "button";
-        case ControlKind::RadioButton:
-            return "radio";
-        case ControlKind::GroupBox:
-            return "group";
-        case ControlKind::Picture:
-            return "picture";
-    }
-    return "?";
+    return takesFocus(c.kind);
 }
 
 // Splits UTF-8 text into its characters (each a short string).
@@ -212,8 +157,8 @@ void HeadlessWindow::moveFocus(int id) {
     announced_ = 0;
     if (previousAnnounced) {
         if (const HeadlessControl* c = control(previous)) {
-            const int code = killFocusCode(c->kind);
-            if (code != kNoCode) {
+            const int code = killFocusNotification(c->kind);
+            if (code != kNoNotification) {
                 notify(previous, code);
             }
         }
@@ -222,8 +167,8 @@ void HeadlessWindow::moveFocus(int id) {
         return;  // a handler moved the focus elsewhere meanwhile
     }
     announced_ = id;
-    const int code = setFocusCode(control(id)->kind);
-    if (code != kNoCode) {
+    const int code = setFocusNotification(control(id)->kind);
+    if (code != kNoNotification) {
         notify(id, code);
     }
 }
@@ -526,7 +471,7 @@ void HeadlessHost::type(int id, const std::string& text) {
     if (text.empty()) {
         if (!c->text.empty()) {
             c->text.clear();
-            w.notify(id, changeCode(kind));
+            w.notify(id, changeNotification(kind));
         }
         return;
     }
@@ -545,7 +490,7 @@ void HeadlessHost::type(int id, const std::string& text) {
         } else {
             now->text += ch;
         }
-        w.notify(id, changeCode(kind));
+        w.notify(id, changeNotification(kind));
     }
 }
 
@@ -649,7 +594,7 @@ std::string HeadlessHost::describeTop() const {
     const HeadlessWindow& w = top();
     std::string out = "title: " + w.title() + "\n";
     for (const HeadlessControl& c : const_cast<HeadlessWindow&>(w).controls()) {
-        out += "  " + std::to_string(c.id) + " " + kindName(c.kind) +
+        out += "  " + std::to_string(c.id) + " " + controlKindName(c.kind) +
                (c.visible ? " visible" : " hidden") + (c.checked ? " checked" : "") + " \"" +
                c.text + "\"\n";
     }

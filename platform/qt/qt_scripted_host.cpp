@@ -20,6 +20,7 @@
 #include <QToolButton>
 #include <QtTest/QTest>
 
+#include "platform/control_kinds.hpp"
 #include "platform/qt/qt_ui.hpp"
 #include "platform/qt/single_instance.hpp"
 #include "res/menu.hpp"
@@ -33,31 +34,6 @@ namespace {
 constexpr int kQuickActivationPasses = 20;
 constexpr int kActivationPasses = 520;
 constexpr int kActivationPassMs = 2;
-
-const char* kindName(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Static:
-            return "static";
-        case ControlKind::Edit:
-            return "edit";
-        case ControlKind::Combo:
-            return "combo";
-        case ControlKind::PushButton:
-            return "button";
-        case ControlKind::RadioButton:
-            return "radio";
-        case ControlKind::GroupBox:
-            return "group";
-        case ControlKind::Picture:
-            return "picture";
-    }
-    return "?";
-}
-
-bool takesFocus(ControlKind kind) {
-    return kind == ControlKind::Edit || kind == ControlKind::Combo ||
-           kind == ControlKind::PushButton || kind == ControlKind::RadioButton;
-}
 
 std::string number(int id) {
     return std::to_string(id);
@@ -500,7 +476,7 @@ std::string QtScriptedHost::describeTop() const {
     const QtWindow& window = top();
     std::string out = "title: " + window.title() + "\n";
     for (const QtControl& c : window.controls()) {
-        out += "  " + number(c.id) + " " + kindName(c.kind) +
+        out += "  " + number(c.id) + " " + controlKindName(c.kind) +
                (window.visibleOf(c) ? " visible" : " hidden") +
                (window.checkedOf(c) ? " checked" : "") + " \"" + window.textOf(c) + "\"\n";
     }

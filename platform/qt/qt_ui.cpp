@@ -32,6 +32,7 @@
 #include <cmath>
 #include <span>
 
+#include "platform/control_kinds.hpp"
 #include "platform/qt/data_paths.hpp"
 #include "platform/qt/qt_painter.hpp"
 #include "res/menu.hpp"
@@ -40,45 +41,10 @@ namespace orvane {
 
 namespace {
 
-constexpr int kNoCode = -1;
 constexpr int kNoControl = -2;  // template ids are -1 (not addressed) or positive
 const QColor kCaptionColour(20, 55, 130);
 const QColor kMenuBarColour(222, 222, 222);
 const QColor kReadOnlyColour(236, 236, 236);
-
-int setFocusCode(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Edit:
-            return notify::kEditSetFocus;
-        case ControlKind::Combo:
-            return notify::kComboSetFocus;
-        default:
-            return kNoCode;
-    }
-}
-
-int killFocusCode(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Edit:
-            return notify::kEditKillFocus;
-        case ControlKind::Combo:
-            return notify::kComboKillFocus;
-        default:
-            return kNoCode;
-    }
-}
-
-bool takesFocus(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Edit:
-        case ControlKind::Combo:
-        case ControlKind::PushButton:
-        case ControlKind::RadioButton:
-            return true;
-        default:
-            return false;
-    }
-}
 
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -912,8 +878,8 @@ void QtWindow::moveFocus(int id) {
     syncQtFocus();
     if (previousAnnounced) {
         if (const QtControl* c = control(previous)) {
-            const int code = killFocusCode(c->kind);
-            if (code != kNoCode) {
+            const int code = killFocusNotification(c->kind);
+            if (code != kNoNotification) {
                 notify(previous, code);
             }
         }
@@ -922,8 +888,8 @@ void QtWindow::moveFocus(int id) {
         return;  // a handler moved the focus elsewhere meanwhile
     }
     announced_ = id;
-    const int code = setFocusCode(control(id)->kind);
-    if (code != kNoCode) {
+    const int code = setFocusNotification(control(id)->kind);
+    if (code != kNoNotification) {
         notify(id, code);
     }
 }
