@@ -80,8 +80,30 @@ int hexDigit(char c) {
     return -1;
 }
 
+// A line of a value that goes on on the next line: one ending in a backslash.
+bool goesOn(std::string_view line) {
+    const std::string_view t = trimRight(line);
+    return !t.empty() && t.back() == '\\';
+}
+
+// Whether a value written from its content goes on past its last line. Only a value of another
+// type can, and never one as read: the reader ends a value cut off at the end of the file with an
+// empty line.
+bool goesOn(const RegistryValue& value) {
+    if (value.type != RegistryValue::Type::Other) {
+        return false;
+    }
+    const std::size_t lastLine = value.text.rfind('\n');
+    return goesOn(
+        std::string_view(value.text).substr(lastLine == std::string::npos ? 0 : lastLine + 1));
+}
+
 // One physical line: its text without the line end, and the line end ("\n", "\r\n", or nothing
 // for a last line without one). Both are views into the file's text, one after the other.
+//
+// A carriage return at the very end of the file is the last line's end ("\r": the file was cut
+// off between CR and LF). A save that writes more after it completes it to CRLF, and the line
+// reads the same before and after.
 struct Line {
     std::string_view text;
     std::string_view end;
@@ -94,7 +116,8 @@ std::vector<Line> splitLines(std::string_view text) {
     while (pos < text.size()) {
         const std::size_t newline = text.find('\n', pos);
         if (newline == std::string_view::npos) {
-            lines.push_back(Line{text.substr(pos), text.substr(text.size())});
+            const std::size_t stop = text.back() == '\r' ? text.size() - 1 : text.size();
+            lines.push_back(Line{text.substr(pos, stop - pos), text.substr(stop)});
             break;
         }
         std::size_t stop = newline;
@@ -170,8 +193,7 @@ bool readValueData(std::string_view data, RegistryValue& value) {
     }
     value.type = RegistryValue::Type::Other;
     value.text = std::string(data);
-    const std::string_view t = trimRight(data);
-    return !t.empty() && t.back() == '\\';
+    return goesOn(data);
 }
 
 bool sameContent(const RegistryValue& a, const RegistryValue& b) {
@@ -184,7 +206,7 @@ bool sameContent(const RegistryValue& a, const RegistryValue& b) {
 std::string_view lineEndOf(std::string_view raw) {
     if (raw.size() >= 2 && raw.substr(raw.size() - 2) == "\r\n")
         return raw.substr(raw.size() - 2);
-    if (!raw.empty() && raw.back() == '\n')
+    if (!raw.empty() && (raw.back() == '\n' || raw.back() == '\r'))
         return raw.substr(raw.size() - 1);
     return {};
 }
@@ -215,7 +237,10 @@ bool parseRegistryFile(std::string_view text, RegistryData& data, RegistryDocume
     if (trimRight(first) != kHeader) {
         return damaged();
     }
-    document.lineEnd = lines[0].end.empty() ? std::string("\n") : std::string(lines[0].end);
+    // New lines end as the header does; a header cut off after its CR ends in CRLF.
+    document.lineEnd = lines[0].end.empty()   ? std::string("\n")
+                       : lines[0].end == "\r" ? std::string("\r\n")
+                                              : std::string(lines[0].end);
     document.items.push_back(Item{Item::Kind::Text, lines[0].raw(), {}, {}});
 
     // The keys and their values, indexed by their folded names so that reading stays linear.
@@ -302,8 +327,14 @@ bool parseRegistryFile(std::string_view text, RegistryData& data, RegistryDocume
             raw += lines[i].raw();
             value.text += '\n';
             value.text += lines[i].text;
-            const std::string_view rest = trimRight(lines[i].text);
-            continues = !rest.empty() && rest.back() == '\\';
+            continues = goesOn(lines[i].text);
+        }
+        // A value that goes on past the end of the file reads as if an empty line ended it: that
+        // is the line a save writes after it before anything else, so the value reads the same
+        // after the save, and nothing written after it becomes part of it.
+        const bool cutOff = continues;
+        if (cutOff) {
+            value.text += '\n';
         }
 
         KeyValues& key = keys[current];
@@ -319,7 +350,7 @@ bool parseRegistryFile(std::string_view text, RegistryData& data, RegistryDocume
             key.values[it->second] = value;
         }
         document.items.push_back(
-            Item{Item::Kind::Value, std::move(raw), currentPath, std::move(value)});
+            Item{Item::Kind::Value, std::move(raw), currentPath, std::move(value), cutOff});
     }
 
     for (KeyValues& k : keys) {
@@ -374,10 +405,30 @@ std::string renderRegistryFile(const RegistryData& data, const RegistryDocument&
     }
 
     std::string out;
+    // Whether the last value written goes on past its last line: a kept value cut off at the end
+    // of the file.
+    bool valueGoesOn = false;
+    // Makes what follows start a line of its own: ends the last line (completing a CR that the
+    // file ended with), and ends a value that goes on with an empty line.
     auto endLine = [&] {
-        if (!out.empty() && out.back() != '\n') {
+        if (out.empty()) {
+            return;
+        }
+        if (out.back() == '\r') {
+            out += '\n';
+        } else if (out.back() != '\n') {
             out += eol;
         }
+        if (valueGoesOn) {
+            out += eol;
+            valueGoesOn = false;
+        }
+    };
+    auto writeValue = [&](const RegistryValue& v, std::string_view lineEnd) {
+        endLine();
+        out += registryValueLine(v, eol);
+        out += lineEnd;
+        valueGoesOn = goesOn(v);
     };
     std::set<ValueId> rewritten;
     for (std::size_t i = 0; i < document.items.size(); ++i) {
@@ -388,12 +439,12 @@ std::string renderRegistryFile(const RegistryData& data, const RegistryDocument&
             const ValueId id{folded(item.path), folded(item.value.name)};
             const auto now = valueById.find(id);
             if (now != valueById.end()) {
-                endLine();
                 if (sameContent(*now->second, *loaded[id])) {
+                    endLine();
                     out += item.raw;
+                    valueGoesOn = item.cutOff;
                 } else if (rewritten.insert(id).second) {
-                    out += registryValueLine(*now->second, eol);
-                    out += lineEndOf(item.raw);
+                    writeValue(*now->second, lineEndOf(item.raw));
                 }
             }
         } else {
@@ -410,9 +461,7 @@ std::string renderRegistryFile(const RegistryData& data, const RegistryDocument&
         }
         for (const RegistryValue& v : key->second->values) {
             if (loaded.count(ValueId{after->second, folded(v.name)}) == 0) {
-                endLine();
-                out += registryValueLine(v, eol);
-                out += eol;
+                writeValue(v, eol);
             }
         }
     }
@@ -435,9 +484,9 @@ std::string renderRegistryFile(const RegistryData& data, const RegistryDocument&
         out += ']';
         out += eol;
         for (const RegistryValue& v : k.values) {
-            out += registryValueLine(v, eol);
-            out += eol;
+            writeValue(v, eol);
         }
+        endLine();
         out += eol;
     }
     return out;

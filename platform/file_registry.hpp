@@ -10,9 +10,13 @@
 //
 // Reading is tolerant: blank lines, comments (';'), keys of other hives, values of other types,
 // values split over lines with a trailing '\' and CRLF line ends are all accepted, and every line
-// that the program does not change is written back byte for byte. A file that cannot be
-// understood counts as an empty store; it is kept beside the new one as registry.reg.bad when the
-// program next saves, never overwritten.
+// that the program does not change is written back byte for byte. Whatever a save adds to a file
+// starts on a line of its own and never becomes part of what was there: a value that goes on past
+// the end of the file (its last line ends in a '\') reads as if an empty line ended it, and the
+// save writes that empty line before anything else; a carriage return at the very end of the file
+// is the last line's end, which a save completes to CRLF. A file that cannot be understood counts
+// as an empty store; it is kept beside the new one as registry.reg.bad when the program next
+// saves, never overwritten.
 //
 // Every save writes the whole store to a new file beside the old one, flushes it to the disk,
 // renames it over the old one and flushes the folder, so that a crash or a power cut leaves either
@@ -41,6 +45,10 @@ struct RegistryDocument {
         std::string raw;      // the exact bytes, line ends included
         std::string path;     // Key and Value: the key's path under HKEY_LOCAL_MACHINE
         RegistryValue value;  // Value: the value as read
+        // Value: its last line goes on (ends in a '\') but the file ends there. Its text reads
+        // as if an empty line ended it, and a save writes that empty line before anything it
+        // adds after it.
+        bool cutOff = false;
     };
     std::vector<Item> items;
     std::string lineEnd = "\n";  // the line end of the header line, used for every new line
@@ -56,7 +64,9 @@ inline constexpr std::size_t kMaxRegistryValues = 100000;
 // other hives' keys as foreign sections) and document. Returns false, leaving both empty, when
 // the text is not a REGEDIT4 file: no "REGEDIT4" first line, a key header without its ']', a
 // line that is neither a key, a value nor a comment, a value outside any key, a value name
-// without its closing quote, or a text past the limits above. Never throws on any input.
+// without its closing quote, or a text past the limits above. Never throws on any input. A value
+// that goes on past the end of the file reads as if an empty line ended it, and a carriage return
+// at the very end ends the last line, so that a file reads the same after a save added to it.
 bool parseRegistryFile(std::string_view text, RegistryData& data, RegistryDocument& document);
 
 // The file's text for data: the document's lines with changed values rewritten in place, values

@@ -378,9 +378,28 @@ TEST(FileStore, ANewValueAfterALastLineWithoutLineEndStartsOnItsOwnLine) {
     EXPECT_EQ(renderRegistryFile(data, document), text + "\n\"Press\"=dword:00000001\n");
 }
 
+// The two stores hold the same keys, values and sections of other hives.
+void expectSameData(const RegistryData& a, const RegistryData& b) {
+    ASSERT_EQ(a.keys().size(), b.keys().size());
+    for (const RegistryKey& k : a.keys()) {
+        const RegistryKey* other = b.findKey(k.path);
+        ASSERT_NE(other, nullptr) << k.path;
+        ASSERT_EQ(other->values.size(), k.values.size()) << k.path;
+        for (const RegistryValue& v : k.values) {
+            const RegistryValue* w = b.findValue(k.path, v.name);
+            ASSERT_NE(w, nullptr) << k.path << " " << v.name;
+            ASSERT_EQ(w->type, v.type) << v.name;
+            ASSERT_EQ(w->text, v.text) << v.name;
+            ASSERT_EQ(w->dword, v.dword) << v.name;
+        }
+    }
+    ASSERT_EQ(a.foreignSections(), b.foreignSections());
+}
+
 TEST(FileStore, ParserNeverFailsBadlyOnMangledFiles) {
-    // Deterministic mutations of real files: each must parse or be refused, and whatever parses
-    // must be written back exactly as it was read.
+    // Deterministic mutations of real files: each must parse or be refused, whatever parses must
+    // be written back exactly as it was read, and a save that adds a value and a key must be read
+    // back with everything that was there and what it added.
     const std::string seeds[] = {
         kSavedFile,
         "REGEDIT4\r\n; c\r\n[HKEY_USERS\\x]\r\n\"a\"=hex:00,\\\r\n 01\r\n"
@@ -413,10 +432,26 @@ TEST(FileStore, ParserNeverFailsBadlyOnMangledFiles) {
         }
         RegistryData data;
         RegistryDocument document;
-        if (parseRegistryFile(text, data, document)) {
-            ++parsed;
-            ASSERT_EQ(renderRegistryFile(data, document), text) << "round " << round;
+        if (!parseRegistryFile(text, data, document)) {
+            continue;
         }
+        ++parsed;
+        ASSERT_EQ(renderRegistryFile(data, document), text) << "round " << round;
+
+        // A value added to every key (after its last value) and a new key at the end.
+        RegistryData saved = data;
+        const RegistryValue added{"Added", RegistryValue::Type::Dword, 7, {}};
+        for (const RegistryKey& k : data.keys()) {
+            saved.setValue(k.path, added);
+        }
+        saved.setValue("software\\New", added);
+        const std::string written = renderRegistryFile(saved, document);
+        RegistryData again;
+        RegistryDocument againDocument;
+        ASSERT_TRUE(parseRegistryFile(written, again, againDocument)) << "round " << round;
+        SCOPED_TRACE("round " + formatInt(round) + ":\n" + written);
+        ASSERT_NO_FATAL_FAILURE(expectSameData(saved, again));
+        ASSERT_EQ(renderRegistryFile(again, againDocument), written);
     }
     EXPECT_GT(parsed, 1000);  // the mutations do not all break the file
 }
