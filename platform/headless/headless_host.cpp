@@ -147,30 +147,16 @@ void HeadlessWindow::setFocus(int id) {
 }
 
 void HeadlessWindow::moveFocus(int id) {
-    if (id == focus_ || (id != 0 && control(id) == nullptr)) {
+    if (id != 0 && control(id) == nullptr) {
         return;
     }
-    const int previous = focus_;
-    const bool previousAnnounced = previous != 0 && previous == announced_;
-    focus_ = id;
-    const int serial = ++focusSerial_;
-    announced_ = 0;
-    if (previousAnnounced) {
-        if (const HeadlessControl* c = control(previous)) {
-            const int code = killFocusNotification(c->kind);
-            if (code != kNoNotification) {
-                notify(previous, code);
-            }
-        }
-    }
-    if (serial != focusSerial_ || id == 0) {
-        return;  // a handler moved the focus elsewhere meanwhile
-    }
-    announced_ = id;
-    const int code = setFocusNotification(control(id)->kind);
-    if (code != kNoNotification) {
-        notify(id, code);
-    }
+    focus_.move(
+        id,
+        [this](int c) -> std::optional<ControlKind> {
+            const HeadlessControl* x = control(c);
+            return x ? std::optional<ControlKind>(x->kind) : std::nullopt;
+        },
+        [] {}, [this](int c, int code) { notify(c, code); });
 }
 
 void HeadlessWindow::focusFirstControl() {

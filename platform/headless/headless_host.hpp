@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/focus_order.hpp"
 #include "platform/scripted_host.hpp"
 #include "res/templates.hpp"
 
@@ -54,7 +55,7 @@ class HeadlessWindow : public Window {
     int templateId() const { return template_ ? template_->id : 0; }
     bool ended() const { return ended_; }
     int result() const { return result_; }
-    int focus() const { return focus_; }
+    int focus() const { return focus_.focus(); }
     void notify(int id, int code) { proc_.onCommand(*this, id, code); }
     // Moves the focus, raising the kill-focus notification of the control that had it and the
     // set-focus notification of the new one (unless a handler moved the focus meanwhile).
@@ -67,9 +68,7 @@ class HeadlessWindow : public Window {
     const DialogTemplate* template_;
     std::string title_;
     std::vector<HeadlessControl> controls_;
-    int focus_ = 0;
-    int announced_ = 0;  // the control whose set-focus notification was delivered
-    int focusSerial_ = 0;
+    FocusOrder focus_;
     bool ended_ = false;
     int result_ = 0;
 };

@@ -867,31 +867,16 @@ void QtWindow::setFocus(int id) {
 }
 
 void QtWindow::moveFocus(int id) {
-    if (id == focus_ || (id != 0 && control(id) == nullptr)) {
+    if (id != 0 && control(id) == nullptr) {
         return;
     }
-    const int previous = focus_;
-    const bool previousAnnounced = previous != 0 && previous == announced_;
-    focus_ = id;
-    const int serial = ++focusSerial_;
-    announced_ = 0;
-    syncQtFocus();
-    if (previousAnnounced) {
-        if (const QtControl* c = control(previous)) {
-            const int code = killFocusNotification(c->kind);
-            if (code != kNoNotification) {
-                notify(previous, code);
-            }
-        }
-    }
-    if (serial != focusSerial_ || id == 0) {
-        return;  // a handler moved the focus elsewhere meanwhile
-    }
-    announced_ = id;
-    const int code = setFocusNotification(control(id)->kind);
-    if (code != kNoNotification) {
-        notify(id, code);
-    }
+    focus_.move(
+        id,
+        [this](int c) -> std::optional<ControlKind> {
+            const QtControl* x = control(c);
+            return x ? std::optional<ControlKind>(x->kind) : std::nullopt;
+        },
+        [this] { syncQtFocus(); }, [this](int c, int code) { notify(c, code); });
 }
 
 void QtWindow::focusFirstControl() {
@@ -909,7 +894,7 @@ void QtWindow::syncQtFocus() {
     }
     ++silent_;
     QWidget* want = nullptr;
-    if (const QtControl* c = control(focus_)) {
+    if (const QtControl* c = control(focus_.focus())) {
         if (c->widget->isVisibleTo(client_) && c->widget->isEnabled()) {
             want = c->widget;
         }
@@ -935,13 +920,13 @@ void QtWindow::qtFocusArrived(int id, int reason) {
     if (!byUser) {
         // The window became active again, a pop-up closed, Qt chose a default button: the
         // focus stays where the program and the user left it.
-        if (id != focus_) {
+        if (id != focus_.focus()) {
             syncQtFocus();
         }
         return;
     }
     ++userFocusChanges_;
-    if (id == focus_) {
+    if (id == focus_.focus()) {
         return;
     }
     const int shown = ui_.messagesShown();
@@ -1069,7 +1054,7 @@ void QtWindow::closeRequested() {
 void QtWindow::enterPressed() {
     // As the classic dialog manager: Enter taps the push button that has the focus, else the
     // default push button, else it is the OK command.
-    const QtControl* focused = control(focus_);
+    const QtControl* focused = control(focus_.focus());
     if (focused == nullptr || focused->kind != ControlKind::PushButton) {
         focused = nullptr;
         for (const QtControl& c : controls_) {

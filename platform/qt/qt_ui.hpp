@@ -21,6 +21,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/focus_order.hpp"
 #include "platform/platform.hpp"
 #include "platform/qt/dialog_units.hpp"
 #include "platform/scripted_host.hpp"
@@ -84,7 +85,7 @@ class QtWindow : public QObject, public Window {
     int templateId() const { return template_ ? template_->id : 0; }
     bool ended() const { return ended_; }
     int result() const { return result_; }
-    int focus() const { return focus_; }
+    int focus() const { return focus_.focus(); }
     QWidget* frame() const { return frame_; }    // the top-level widget
     QWidget* client() const { return client_; }  // the client area (the main window's panel)
     QDialog* dialog() const;                     // null for the main window
@@ -150,9 +151,7 @@ class QtWindow : public QObject, public Window {
     QToolButton* okButton_ = nullptr;
     std::vector<QtControl> controls_;
     std::map<int, QAction*> commands_;  // the main window's menu commands
-    int focus_ = 0;
-    int announced_ = 0;  // the control whose set-focus notification was delivered
-    int focusSerial_ = 0;
+    FocusOrder focus_;
     int silent_ = 0;  // Qt focus moves made by the host itself, not the user
     int userFocusChanges_ = 0;
     int lostTap_ = -2;  // the control whose press is dropped (a message box ate the tap)
