@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/control_kinds.hpp"
+#include "platform/scripted_clock.hpp"
 #include "res/menu.hpp"
 
 namespace orvane {
@@ -308,28 +309,7 @@ void HeadlessHost::deliverTimer(const Timer& timer) {
 }
 
 void HeadlessHost::elapse(double seconds) {
-    if (!(seconds >= 0.0) || !std::isfinite(seconds)) {
-        throw ScriptError("elapse takes a number of seconds, 0 or more");
-    }
-    // Work in whole milliseconds so that a long wait does not drift.
-    const double target = std::round((now_ + seconds) * 1000.0) / 1000.0;
-    for (;;) {
-        auto next = timers_.end();
-        for (auto it = timers_.begin(); it != timers_.end(); ++it) {
-            if (it->due <= target + 1e-9 && (next == timers_.end() || it->due < next->due ||
-                                             (it->due == next->due && it->order < next->order))) {
-                next = it;
-            }
-        }
-        if (next == timers_.end()) {
-            break;
-        }
-        now_ = next->due;
-        const Timer fired = *next;
-        next->due = std::round((next->due + next->periodMs / 1000.0) * 1000.0) / 1000.0;
-        deliverTimer(fired);
-    }
-    now_ = target;
+    elapseTimers(timers_, now_, seconds, [this](const Timer& t) { deliverTimer(t); });
 }
 
 void HeadlessHost::tick(int timerId, int count) {

@@ -35,6 +35,7 @@
 #include "platform/control_kinds.hpp"
 #include "platform/qt/data_paths.hpp"
 #include "platform/qt/qt_painter.hpp"
+#include "platform/scripted_clock.hpp"
 #include "res/menu.hpp"
 
 namespace orvane {
@@ -1326,29 +1327,7 @@ void QtUi::deliverTimer(QtWindow& window, int id) {
 }
 
 void QtUi::elapse(double seconds) {
-    if (!(seconds >= 0.0) || !std::isfinite(seconds)) {
-        throw ScriptError("elapse takes a number of seconds, 0 or more");
-    }
-    // Whole milliseconds, so that a long wait does not drift.
-    const double target = std::round((now_ + seconds) * 1000.0) / 1000.0;
-    for (;;) {
-        auto next = timers_.end();
-        for (auto it = timers_.begin(); it != timers_.end(); ++it) {
-            if (it->due <= target + 1e-9 && (next == timers_.end() || it->due < next->due ||
-                                             (it->due == next->due && it->order < next->order))) {
-                next = it;
-            }
-        }
-        if (next == timers_.end()) {
-            break;
-        }
-        now_ = next->due;
-        QtWindow* window = next->window;
-        const int id = next->id;
-        next->due = std::round((next->due + next->periodMs / 1000.0) * 1000.0) / 1000.0;
-        deliverTimer(*window, id);
-    }
-    now_ = target;
+    elapseTimers(timers_, now_, seconds, [this](const Timer& t) { deliverTimer(*t.window, t.id); });
 }
 
 void QtUi::tick(int timerId, int count) {
