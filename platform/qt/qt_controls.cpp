@@ -1,0 +1,470 @@
+// A window's controls: built from the template entries, reached by id, and the focus moves and
+// widget events that become the classic notifications.
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <algorithm>
+
+#include "platform/control_kinds.hpp"
+#include "platform/qt/data_paths.hpp"
+#include "platform/qt/qt_ui.hpp"
+#include "platform/qt/qt_widgets.hpp"
+
+namespace orvane {
+
+QLineEdit* QtControl::edit() const {
+    if (kind == ControlKind::Edit) {
+        return static_cast<QLineEdit*>(widget);
+    }
+    if (kind == ControlKind::Combo) {
+        return static_cast<QComboBox*>(widget)->lineEdit();
+    }
+    return nullptr;
+}
+
+QComboBox* QtControl::combo() const {
+    return kind == ControlKind::Combo ? static_cast<QComboBox*>(widget) : nullptr;
+}
+
+// ---------------------------------------------------------------------------------------------
+// QtWindow's controls
+
+QRect QtWindow::comboRect(const QRect& rect) const {
+    // A combo box's rectangle includes its dropped-down list; on screen it is one line high.
+    const int line = QFontMetrics(client_->font()).height() + 8;
+    return QRect(rect.x(), rect.y(), rect.width(), std::min(rect.height(), line));
+}
+
+void QtWindow::buildControl(const ControlTemplate& t, const DialogMetrics& metrics) {
+    QRect rect = mapDialogRect(metrics, t.x, t.y, t.width, t.height);
+    QtControl c;
+    c.id = t.id;
+    c.kind = t.kind;
+    c.style = t.style;
+    c.templateText = t.text != nullptr ? t.text : "";
+    const QString text = QString::fromUtf8(c.templateText.c_str());
+    const int id = t.id;
+    Qt::Alignment horizontal = Qt::AlignLeft;
+    if ((t.style & cs::kCentre) != 0) {
+        horizontal = Qt::AlignHCenter;
+    } else if ((t.style & cs::kRight) != 0) {
+        horizontal = Qt::AlignRight;
+    }
+
+    switch (t.kind) {
+        case ControlKind::Static: {
+            auto* label = new QLabel(client_);
+            label->setTextFormat(Qt::PlainText);
+            label->setText(text);
+            label->setAlignment(horizontal | Qt::AlignTop);
+            // Text wraps at word breaks where the box has room for more than one line.
+            label->setWordWrap(rect.height() >= 2 * QFontMetrics(metrics.font).height());
+            if ((t.style & cs::kBorder) != 0) {
+                label->setFrameStyle(QFrame::Box | QFrame::Plain);
+            }
+            label->setAttribute(Qt::WA_TransparentForMouseEvents);  // taps go to the dialog
+            c.widget = label;
+            break;
+        }
+        case ControlKind::Edit: {
+            auto* edit = new QLineEdit(client_);
+            edit->setText(text);
+            edit->setFrame((t.style & cs::kBorder) != 0);
+            edit->setAlignment(horizontal | Qt::AlignVCenter);
+            if ((t.style & cs::kReadOnly) != 0) {
+                edit->setReadOnly(true);
+                QPalette palette = edit->palette();
+                palette.setColor(QPalette::Base, kReadOnlyColour);
+                edit->setPalette(palette);
+            }
+            if ((t.style & cs::kAutoScroll) == 0) {
+                edit->setValidator(new FitsFieldValidator(edit));
+            }
+            edit->setContextMenuPolicy(Qt::NoContextMenu);
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, id] { frameCommand(id, notify::kEditChange); });
+            c.widget = edit;
+            break;
+        }
+        case ControlKind::Combo: {
+            auto* combo = new QComboBox(client_);
+            combo->setEditable(true);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            combo->setCompleter(nullptr);  // no completion: the box shows what was typed
+            QLineEdit* edit = combo->lineEdit();
+            // A list entry is chosen only from the list, never by typing its text and leaving.
+            QObject::disconnect(edit, SIGNAL(editingFinished()), combo, nullptr);
+            QObject::disconnect(edit, SIGNAL(returnPressed()), combo, nullptr);
+            edit->setText(text);
+            edit->setContextMenuPolicy(Qt::NoContextMenu);
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, id] { frameCommand(id, notify::kComboEditChange); });
+            connect(combo, qOverload<int>(&QComboBox::activated), this, [this, id](int index) {
+                // The box shows the entry chosen, whatever was typed since an earlier choice.
+                if (QtControl* chosen = control(id)) {
+                    QSignalBlocker quiet(chosen->edit());
+                    chosen->edit()->setText(chosen->combo()->itemText(index));
+                    chosen->edit()->setCursorPosition(0);
+                }
+                frameCommand(id, notify::kComboSelChange);
+            });
+            rect = QRect();  // placed below, once the font is known
+            c.widget = combo;
+            break;
+        }
+        case ControlKind::PushButton: {
+            auto* button = new QPushButton(text, client_);
+            // Enter is the dialog's business (see enterPressed), not Qt's default buttons'.
+            button->setAutoDefault(false);
+            connect(button, &QPushButton::clicked, this,
+                    [this, id] { frameCommand(id, notify::kClicked); });
+            c.widget = button;
+            break;
+        }
+        case ControlKind::RadioButton: {
+            auto* button = new RadioButton(text, client_, [this, id] { checkRadio(id); });
+            button->setAutoExclusive(false);
+            connect(button, &QRadioButton::clicked, this,
+                    [this, id] { frameCommand(id, notify::kClicked); });
+            c.widget = button;
+            break;
+        }
+        case ControlKind::GroupBox: {
+            c.widget = new GroupFrame(text, client_);
+            break;
+        }
+        case ControlKind::Picture: {
+            auto* picture = new QLabel(client_);
+            picture->setAttribute(Qt::WA_TransparentForMouseEvents);
+            const QPixmap pixmap =
+                QPixmap::fromImage(readPicture(bitmapResourceFile(c.templateText)));
+            if (!pixmap.isNull()) {
+                // A picture control takes the size of its picture.
+                picture->setPixmap(pixmap);
+                rect.setSize(pixmap.size());
+            }
+            c.widget = picture;
+            break;
+        }
+    }
+    if (t.kind == ControlKind::Combo) {
+        rect = comboRect(mapDialogRect(metrics, t.x, t.y, t.width, t.height));
+    }
+    c.widget->setGeometry(rect);
+    if (t.kind == ControlKind::Static) {
+        fitLabel(static_cast<QLabel*>(c.widget));
+    } else if (t.kind == ControlKind::RadioButton) {
+        fitRadio(static_cast<QRadioButton*>(c.widget));
+    }
+    if (takesFocus(t.kind)) {
+        c.widget->setFocusPolicy((t.style & cs::kTabStop) != 0 ? Qt::StrongFocus : Qt::ClickFocus);
+        c.widget->installEventFilter(this);
+    } else {
+        c.widget->setFocusPolicy(Qt::NoFocus);
+    }
+    if ((t.style & cs::kHidden) != 0) {
+        c.widget->hide();
+    }
+    controls_.push_back(std::move(c));
+}
+
+QtControl* QtWindow::control(int id) {
+    for (QtControl& c : controls_) {
+        if (c.id == id) {
+            return &c;
+        }
+    }
+    return nullptr;
+}
+
+const QtControl* QtWindow::control(int id) const {
+    return const_cast<QtWindow*>(this)->control(id);
+}
+
+const QtControl* QtWindow::controlOf(const QObject* widget) const {
+    for (const QtControl& c : controls_) {
+        if (c.widget == widget) {
+            return &c;
+        }
+    }
+    return nullptr;
+}
+
+std::string QtWindow::text(int id) const {
+    const QtControl* c = control(id);
+    return c != nullptr ? textOf(*c) : std::string();
+}
+
+std::string QtWindow::textOf(const QtControl& c) const {
+    switch (c.kind) {
+        case ControlKind::Static:
+            return static_cast<QLabel*>(c.widget)->text().toStdString();
+        case ControlKind::Edit:
+        case ControlKind::Combo:
+            return c.edit()->text().toStdString();
+        case ControlKind::PushButton:
+        case ControlKind::RadioButton:
+            return static_cast<QAbstractButton*>(c.widget)->text().toStdString();
+        case ControlKind::GroupBox:
+            return static_cast<GroupFrame*>(c.widget)->title().toStdString();
+        case ControlKind::Picture:
+            return c.templateText;
+    }
+    return {};
+}
+
+bool QtWindow::visibleOf(const QtControl& c) const {
+    return c.widget->isVisibleTo(client_);
+}
+
+bool QtWindow::checkedOf(const QtControl& c) const {
+    return c.kind == ControlKind::RadioButton &&
+           static_cast<QAbstractButton*>(c.widget)->isChecked();
+}
+
+void QtWindow::setText(int id, std::string_view text) {
+    QtControl* c = control(id);
+    if (c == nullptr) {
+        return;
+    }
+    const QString value = fromUtf8(text);
+    switch (c->kind) {
+        case ControlKind::Static:
+            static_cast<QLabel*>(c->widget)->setText(value);
+            fitLabel(static_cast<QLabel*>(c->widget));
+            break;
+        case ControlKind::Edit:
+            c->edit()->setText(value);
+            c->edit()->setCursorPosition(0);
+            notify(id, notify::kEditChange);  // a program write into an edit raises its change
+            break;
+        case ControlKind::Combo:
+            c->edit()->setText(value);
+            c->edit()->setCursorPosition(0);
+            break;
+        case ControlKind::PushButton:
+            static_cast<QAbstractButton*>(c->widget)->setText(value);
+            break;
+        case ControlKind::RadioButton:
+            static_cast<QAbstractButton*>(c->widget)->setText(value);
+            fitRadio(static_cast<QRadioButton*>(c->widget));
+            break;
+        case ControlKind::GroupBox:
+            static_cast<GroupFrame*>(c->widget)->setTitle(value);
+            break;
+        case ControlKind::Picture:
+            break;
+    }
+}
+
+void QtWindow::show(int id, bool visible) {
+    QtControl* c = control(id);
+    if (c == nullptr) {
+        return;
+    }
+    ++silent_;  // hiding the focused control moves Qt's focus on; that is no user's doing
+    c->widget->setVisible(visible);
+    --silent_;
+    if (!visible) {
+        syncQtFocus();
+    }
+}
+
+bool QtWindow::visible(int id) const {
+    const QtControl* c = control(id);
+    return c != nullptr && visibleOf(*c);
+}
+
+void QtWindow::move(int id, PixelRect rect) {
+    QtControl* c = control(id);
+    if (c == nullptr) {
+        return;
+    }
+    const QRect r(rect.x, rect.y, rect.width, rect.height);
+    c->widget->setGeometry(c->kind == ControlKind::Combo ? comboRect(r) : r);
+    if (c->kind == ControlKind::Static) {
+        fitLabel(static_cast<QLabel*>(c->widget));
+    } else if (c->kind == ControlKind::RadioButton) {
+        fitRadio(static_cast<QRadioButton*>(c->widget));
+    }
+}
+
+void QtWindow::setChecked(int id, bool checked) {
+    QtControl* c = control(id);
+    if (c != nullptr && c->kind == ControlKind::RadioButton) {
+        static_cast<QAbstractButton*>(c->widget)->setChecked(checked);
+    }
+}
+
+bool QtWindow::checked(int id) const {
+    const QtControl* c = control(id);
+    return c != nullptr && checkedOf(*c);
+}
+
+void QtWindow::checkRadio(int id) {
+    // The group runs from the radio button with the group style to the next one, among the
+    // radio buttons that follow each other in the template.
+    auto self = std::find_if(controls_.begin(), controls_.end(),
+                             [id](const QtControl& c) { return c.id == id; });
+    if (self == controls_.end()) {
+        return;
+    }
+    auto first = self;
+    while (first != controls_.begin() && (first->style & cs::kGroup) == 0 &&
+           std::prev(first)->kind == ControlKind::RadioButton) {
+        --first;
+    }
+    for (auto it = first; it != controls_.end() && it->kind == ControlKind::RadioButton; ++it) {
+        if (it != first && (it->style & cs::kGroup) != 0) {
+            break;
+        }
+        static_cast<QAbstractButton*>(it->widget)->setChecked(false);
+    }
+    static_cast<QAbstractButton*>(self->widget)->setChecked(true);
+}
+
+void QtWindow::setFocus(int id) {
+    moveFocus(id);
+}
+
+void QtWindow::moveFocus(int id) {
+    if (id != 0 && control(id) == nullptr) {
+        return;
+    }
+    focus_.move(
+        id,
+        [this](int c) -> std::optional<ControlKind> {
+            const QtControl* x = control(c);
+            return x ? std::optional<ControlKind>(x->kind) : std::nullopt;
+        },
+        [this] { syncQtFocus(); }, [this](int c, int code) { notify(c, code); });
+}
+
+void QtWindow::focusFirstControl() {
+    for (const QtControl& c : controls_) {
+        if ((c.style & cs::kTabStop) != 0 && takesFocus(c.kind) && c.widget->isVisibleTo(client_)) {
+            moveFocus(c.id);
+            return;
+        }
+    }
+}
+
+void QtWindow::syncQtFocus() {
+    if (client_ == nullptr || controls_.empty()) {
+        return;
+    }
+    ++silent_;
+    QWidget* want = nullptr;
+    if (const QtControl* c = control(focus_.focus())) {
+        if (c->widget->isVisibleTo(client_) && c->widget->isEnabled()) {
+            want = c->widget;
+        }
+    }
+    QWidget* current = frame_->focusWidget();
+    if (want != nullptr) {
+        if (current != want) {
+            want->setFocus(Qt::OtherFocusReason);
+        }
+    } else if (current != nullptr && controlOf(current) != nullptr) {
+        // The focus is on a control Qt cannot show focused (hidden): the window keeps it.
+        client_->setFocus(Qt::OtherFocusReason);
+    }
+    --silent_;
+}
+
+void QtWindow::qtFocusArrived(int id, int reason) {
+    if (silent_ > 0 || ended_ || ui_.unwinding()) {
+        return;
+    }
+    const bool byUser = reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+                        reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    if (!byUser) {
+        // The window became active again, a pop-up closed, Qt chose a default button: the
+        // focus stays where the program and the user left it.
+        if (id != focus_.focus()) {
+            syncQtFocus();
+        }
+        return;
+    }
+    ++userFocusChanges_;
+    if (id == focus_.focus()) {
+        return;
+    }
+    const int shown = ui_.messagesShown();
+    ui_.guard([&] { moveFocus(id); });
+    if (reason == Qt::MouseFocusReason && ui_.messagesShown() != shown) {
+        // A message box came up while the tap moved the focus: the tap itself is lost. Its
+        // press is still on its way to the control (Qt moves the focus first); it is dropped
+        // there, so that a button neither clicks nor stays down.
+        lostTap_ = id;
+        QTimer::singleShot(0, this, [this] { lostTap_ = kNoControl; });
+    }
+}
+
+bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (const QtControl* c = controlOf(watched)) {
+            qtFocusArrived(c->id, static_cast<QFocusEvent*>(event)->reason());
+        }
+    } else if (event->type() == QEvent::MouseButtonPress ||
+               event->type() == QEvent::MouseButtonDblClick) {
+        const QtControl* c = controlOf(watched);
+        if (c != nullptr && lostTap_ != kNoControl && c->id == lostTap_) {
+            lostTap_ = kNoControl;
+            return true;
+        }
+    } else if (event->type() == QEvent::KeyPress) {
+        const QtControl* c = controlOf(watched);
+        if (c != nullptr && c->kind == ControlKind::Edit && (c->style & cs::kDigits) != 0) {
+            // A digits-only field refuses any other character typed.
+            const QString typed = static_cast<QKeyEvent*>(event)->text();
+            const bool printable = !typed.isEmpty() && typed.at(0).isPrint();
+            const bool digits = std::all_of(typed.begin(), typed.end(), [](QChar ch) {
+                return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
+            });
+            if (printable && !digits) {
+                return true;
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void QtWindow::addListEntry(int id, std::string_view entry) {
+    QtControl* c = control(id);
+    if (c == nullptr || c->kind != ControlKind::Combo) {
+        return;
+    }
+    QComboBox* combo = c->combo();
+    QLineEdit* edit = c->edit();
+    const std::string value(entry);
+    int index = combo->count();
+    if ((c->style & cs::kSorted) != 0) {
+        // After every entry that does not sort after it, as a stable sort of the byte strings.
+        index = 0;
+        while (index < combo->count() && !(value < combo->itemText(index).toStdString())) {
+            ++index;
+        }
+    }
+    // Adding to the list leaves the box's own text alone (Qt would show the first entry).
+    QSignalBlocker quietCombo(combo);
+    QSignalBlocker quietEdit(edit);
+    const QString shown = edit->text();
+    const int current = combo->currentIndex();
+    combo->insertItem(index, fromUtf8(entry));
+    if (current < 0 && combo->currentIndex() >= 0) {
+        combo->setCurrentIndex(-1);
+    }
+    if (edit->text() != shown) {
+        edit->setText(shown);
+        edit->setCursorPosition(0);
+    }
+}
+
+}  // namespace orvane

@@ -1,0 +1,116 @@
+#include "platform/qt/qt_widgets.hpp"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QToolButton>
+#include <algorithm>
+
+#include "platform/qt/qt_window.hpp"
+
+namespace orvane {
+
+void ClientArea::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        window_.tapped();
+    }
+}
+
+void ClientArea::paintEvent(QPaintEvent*) {
+    window_.paintClient(*this);
+}
+
+void Strip::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), colour_);
+    if (lineOnTop_) {
+        painter.setPen(QColor(150, 150, 150));
+        painter.drawLine(0, 0, width() - 1, 0);
+    }
+}
+
+FitsFieldValidator::FitsFieldValidator(QLineEdit* edit) : QValidator(edit), edit_(edit) {}
+
+QValidator::State FitsFieldValidator::validate(QString& input, int&) const {
+    QStyleOptionFrame option;
+    option.initFrom(edit_);
+    option.lineWidth = edit_->hasFrame() ? edit_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth,
+                                                                       &option, edit_)
+                                         : 0;
+    const QRect contents =
+        edit_->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit_);
+    const QMargins margins = edit_->textMargins();
+    const int room = contents.width() - margins.left() - margins.right() - 4;
+    return edit_->fontMetrics().horizontalAdvance(input) <= room ? Acceptable : Invalid;
+}
+
+GroupFrame::GroupFrame(const QString& title, QWidget* parent) : QWidget(parent), title_(title) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void GroupFrame::setTitle(const QString& title) {
+    title_ = title;
+    update();
+}
+
+void GroupFrame::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const int top = metrics.height() / 2;
+    painter.setPen(QColor(160, 160, 160));
+    painter.drawRect(QRect(0, top, width() - 1, height() - 1 - top));
+    if (!title_.isEmpty()) {
+        const QString shown = metrics.elidedText(title_, Qt::ElideRight, std::max(0, width() - 16));
+        const QRect cell(6, 0, metrics.horizontalAdvance(shown) + 4, metrics.height());
+        painter.fillRect(cell, palette().color(QPalette::Window));
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(cell, Qt::AlignCenter, shown);
+    }
+}
+
+namespace {
+
+// A text too long for its one-line box is drawn a little smaller, down to three pixels below
+// the dialog's font, rather than cut off.
+void fitOneLine(QWidget* widget, const QString& text, int room) {
+    const QFont base = widget->parentWidget()->font();
+    QFont font = base;
+    int size = base.pixelSize();
+    while (size > base.pixelSize() - 3 && size > 6 &&
+           QFontMetrics(font).horizontalAdvance(text) > room) {
+        font.setPixelSize(--size);
+    }
+    widget->setFont(font);
+}
+
+}  // namespace
+
+void fitLabel(QLabel* label) {
+    if (!label->wordWrap()) {
+        fitOneLine(label, label->text(), label->contentsRect().width());
+    }
+}
+
+void fitRadio(QRadioButton* radio) {
+    const int indicator =
+        radio->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio) +
+        radio->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, radio);
+    fitOneLine(radio, radio->text(), radio->width() - indicator - 2);
+}
+
+QToolButton* stripButton(QWidget* strip, const QString& text, QColor textColour) {
+    auto* button = new QToolButton(strip);
+    button->setText(text);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::ButtonText, textColour);
+    button->setPalette(palette);
+    return button;
+}
+
+}  // namespace orvane

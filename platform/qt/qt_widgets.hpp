@@ -1,0 +1,103 @@
+// The Qt host's own widgets, shared by its windows, controls and menu bar: the client area, the
+// coloured strips (caption and menu bar), the classic radio button and group box, and the rule
+// that fits a one-line text to its box.
+#pragma once
+
+#include <QColor>
+#include <QRadioButton>
+#include <QString>
+#include <QValidator>
+#include <QWidget>
+#include <functional>
+#include <string_view>
+
+class QLabel;
+class QLineEdit;
+class QToolButton;
+
+namespace orvane {
+
+class QtWindow;
+
+constexpr int kNoControl = -2;  // template ids are -1 (not addressed) or positive
+inline const QColor kCaptionColour(20, 55, 130);
+inline const QColor kMenuBarColour(222, 222, 222);
+inline const QColor kReadOnlyColour(236, 236, 236);
+
+inline QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The client area of a window: taps on it outside the controls, and its painting.
+class ClientArea : public QWidget {
+  public:
+    ClientArea(QtWindow& window, QWidget* parent) : QWidget(parent), window_(window) {}
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent*) override;
+
+  private:
+    QtWindow& window_;
+};
+
+// A strip in one colour: the caption strip on top and the menu bar at the bottom.
+class Strip : public QWidget {
+  public:
+    Strip(QWidget* parent, QColor colour, bool lineOnTop)
+        : QWidget(parent), colour_(colour), lineOnTop_(lineOnTop) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+
+  private:
+    QColor colour_;
+    bool lineOnTop_;
+};
+
+// An automatic radio button: a tap checks it and clears the rest of its group, never unchecks.
+class RadioButton : public QRadioButton {
+  public:
+    RadioButton(const QString& text, QWidget* parent, std::function<void()> check)
+        : QRadioButton(text, parent), check_(std::move(check)) {}
+
+  protected:
+    void nextCheckState() override { check_(); }
+
+  private:
+    std::function<void()> check_;
+};
+
+// An edit field without automatic scrolling takes typed text only while it fits the field.
+class FitsFieldValidator : public QValidator {
+  public:
+    explicit FitsFieldValidator(QLineEdit* edit);
+    State validate(QString& input, int&) const override;
+
+  private:
+    QLineEdit* edit_;
+};
+
+// A group box as the classic window system drew it: a frame whose top line runs through the
+// middle of its title. It lets taps through to the dialog.
+class GroupFrame : public QWidget {
+  public:
+    GroupFrame(const QString& title, QWidget* parent);
+    const QString& title() const { return title_; }
+    void setTitle(const QString& title);
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+
+  private:
+    QString title_;
+};
+
+// A static's or radio button's one-line text, fitted to its box.
+void fitLabel(QLabel* label);
+void fitRadio(QRadioButton* radio);
+
+// A flat button on a strip (the caption's ok, close and help, the menu bar's buttons).
+QToolButton* stripButton(QWidget* strip, const QString& text, QColor textColour);
+
+}  // namespace orvane
