@@ -48,10 +48,11 @@ set(ORVANE_MAN_DIR ${CMAKE_BINARY_DIR}/man)
 set(ORVANE_DOC_DIR ${CMAKE_BINARY_DIR}/doc)
 set(ORVANE_PACKAGING_FILES)
 foreach(page orvane.1 orvane-help.1)
+  configure_file(${CMAKE_SOURCE_DIR}/packaging/man/${page}.in ${ORVANE_MAN_DIR}/source/${page} @ONLY)
   add_custom_command(OUTPUT ${ORVANE_MAN_DIR}/${page}.gz
-    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/packaging/man/${page} ${ORVANE_MAN_DIR}/${page}
+    COMMAND ${CMAKE_COMMAND} -E copy ${ORVANE_MAN_DIR}/source/${page} ${ORVANE_MAN_DIR}/${page}
     COMMAND ${ORVANE_GZIP} -9nf ${ORVANE_MAN_DIR}/${page}
-    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/man/${page}
+    DEPENDS ${ORVANE_MAN_DIR}/source/${page}
     VERBATIM)
   list(APPEND ORVANE_PACKAGING_FILES ${ORVANE_MAN_DIR}/${page}.gz)
 endforeach()
