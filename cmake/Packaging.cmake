@@ -84,7 +84,6 @@ set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "orvane")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Orvane developers")
-set(CPACK_PACKAGE_CONTACT "Orvane developers <orvane@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "pilot's flight computer")
 # The long description as the control file shows it under the summary: lines of at most 80
 # characters.
@@ -98,6 +97,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_NAME "orvane")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The maintainer, as packaging/changelog and packaging/copyright name them too.
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Orvane developers <orvane@example.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION "misc")
 # Control files (md5sums) readable by all and written by root only, as dpkg makes them.
