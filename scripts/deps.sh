@@ -8,6 +8,9 @@ packages=(
   qt6-base-dev libgl-dev fonts-dejavu-core
   clang libclang-rt-14-dev
   dpkg-dev file
+  # The package's checks (scripts/check-install.sh): lintian on the .deb, and the desktop entry
+  # and AppStream metadata validators.
+  lintian desktop-file-utils appstream
 )
 
 missing=()

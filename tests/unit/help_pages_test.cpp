@@ -311,10 +311,11 @@ std::uint32_t crc32(const std::string& data) {
     return ~crc;
 }
 
-// The desktop icon: a 32 by 32 RGBA PNG whose chunks and zlib stream check out (its deflate
-// blocks are stored, so the test can read the pixels without a decompressor).
-TEST(Pictures, desktopIconIsAValid32By32Png) {
-    const std::string b = readFile(kResources / "orvane.png");
+// An icon: an n by n RGBA PNG whose chunks and zlib stream check out (its deflate blocks are
+// stored, so the test can read the pixels without a decompressor).
+void expectSquarePng(const fs::path& file, std::uint32_t n) {
+    SCOPED_TRACE(file.string());
+    const std::string b = readFile(file);
     ASSERT_GE(b.size(), 8u);
     EXPECT_EQ(b.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
     std::string zlib;
@@ -339,8 +340,8 @@ TEST(Pictures, desktopIconIsAValid32By32Png) {
         at += 12 + len;
     }
     EXPECT_TRUE(ended);
-    EXPECT_EQ(width, 32u);
-    EXPECT_EQ(height, 32u);
+    EXPECT_EQ(width, n);
+    EXPECT_EQ(height, n);
 
     ASSERT_GE(zlib.size(), 6u);
     EXPECT_EQ((static_cast<std::uint8_t>(zlib[0]) * 256 + static_cast<std::uint8_t>(zlib[1])) % 31,
@@ -363,7 +364,28 @@ TEST(Pictures, desktopIconIsAValid32By32Png) {
         s2 = (s2 + s1) % 65521;
     }
     EXPECT_EQ(be32(zlib, at), (s2 << 16) | s1) << "Adler-32";
-    EXPECT_EQ(raw.size(), 32u * (1 + 32 * 4));
+    EXPECT_EQ(raw.size(), n * (1 + n * 4));
+}
+
+TEST(Pictures, windowIconIsAValid32By32Png) {
+    expectSquarePng(kResources / "orvane.png", 32);
+}
+
+// The desktop's icon theme holds the icon at every size a desktop asks for, each as large as its
+// folder says, and the scalable drawing; its 32 pixel icon is the window's.
+TEST(Pictures, themeIconsHaveTheSizesOfTheirFolders) {
+    const fs::path theme = kResources / "icons" / "hicolor";
+    for (std::uint32_t n : {16u, 24u, 32u, 48u, 64u, 128u, 256u}) {
+        const std::string size = std::to_string(n) + "x" + std::to_string(n);
+        expectSquarePng(theme / size / "apps" / "orvane.png", n);
+    }
+    EXPECT_EQ(readFile(theme / "32x32" / "apps" / "orvane.png"),
+              readFile(kResources / "orvane.png"));
+    const std::string svg = readFile(theme / "scalable" / "apps" / "orvane.svg");
+    EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
+    EXPECT_TRUE(contains(svg, "<svg xmlns=\"http://www.w3.org/2000/svg\"")) << svg;
+    EXPECT_TRUE(contains(svg, "viewBox=\"0 0 256 256\"")) << svg;
+    EXPECT_TRUE(contains(svg, "</svg>\n")) << svg;
 }
 
 TEST(Pictures, desktopEntryStartsOrvaneWithItsIcon) {

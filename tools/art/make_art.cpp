@@ -3,7 +3,9 @@
 //   Orvane_splash.bmp  240 x 300, the start-up splash (24-bit device-independent bitmap)
 //   about.bmp          32 x 32, the picture of the About box (24-bit bitmap)
 //   orvane.ico         the program icon, 32 x 32 and 16 x 16 (32-bit images with a mask)
-//   orvane.png         32 x 32, the icon for the desktop entry
+//   orvane.png         32 x 32, the program's window icon
+//   icons/hicolor/NxN/apps/orvane.png   the desktop entry's icon at every size of
+//                      kThemeIconSizes, and icons/hicolor/scalable/apps/orvane.svg
 //
 // Usage: orvane-art OUTPUT_FOLDER
 //
@@ -27,6 +29,9 @@
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
+
+// The pixel sizes of the icon in the desktop's icon theme.
+constexpr int kThemeIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
 struct Colour {
     double r, g, b;
@@ -335,9 +340,9 @@ struct RoseStyle {
 
 // A point of the rose: a kite from the centre to the tip at `length`, its shoulders at
 // `shoulder` from the centre, turned `angle` degrees clockwise from north. The left half is
-// light, the right half dark, as if lit from the left.
-void rosePoint(Canvas& c, Point centre, double angle, double length, double shoulder, Colour light,
-               Colour dark) {
+// light, the right half dark, as if lit from the left. Returned as its two halves, light first.
+std::array<std::vector<Point>, 2> roseKite(Point centre, double angle, double length,
+                                           double shoulder) {
     const double t = angle * kPi / 180.0;
     auto polar = [&](double r, double a) {
         return Point{centre.x + r * std::sin(a), centre.y - r * std::cos(a)};
@@ -345,8 +350,14 @@ void rosePoint(Canvas& c, Point centre, double angle, double length, double shou
     const Point tip = polar(length, t);
     const Point left = polar(shoulder, t - kPi / 4.0);
     const Point right = polar(shoulder, t + kPi / 4.0);
-    fillPolygon(c, {centre, left, tip}, light);
-    fillPolygon(c, {centre, tip, right}, dark);
+    return {std::vector<Point>{centre, left, tip}, std::vector<Point>{centre, tip, right}};
+}
+
+void rosePoint(Canvas& c, Point centre, double angle, double length, double shoulder, Colour light,
+               Colour dark) {
+    const auto halves = roseKite(centre, angle, length, shoulder);
+    fillPolygon(c, halves[0], light);
+    fillPolygon(c, halves[1], dark);
 }
 
 void drawRose(Canvas& c, Point centre, double radius, const RoseStyle& s) {
@@ -431,28 +442,92 @@ Canvas makeSplash() {
     return c;
 }
 
-// The icon's drawing at size n pixels (32 or 16): a yellow card with a blue edge and a bold
-// four-pointed blue star, simple enough to read at 16 pixels.
-Canvas makeIcon(int n) {
-    Canvas c(n, n);
+// The icon as shapes laid one over the other, so that the same drawing gives the pixel icons
+// and the scalable one: a disc (radius > 0) or a polygon.
+struct Shape {
+    Point centre;
+    double radius;
+    std::vector<Point> points;
+    Colour colour;
+};
+
+// The icon's drawing on an n by n pixel square: a yellow card with a blue edge and a bold
+// four-pointed blue star. Below 32 pixels the diagonal points are left out and the star is
+// fatter, so that it still reads at 16 and 24 pixels; from 32 pixels up the drawing scales with
+// n.
+std::vector<Shape> iconShapes(int n) {
     const double r = n / 2.0 - 0.25;
     const Point centre{n / 2.0, n / 2.0};
     const bool small = n < 32;
-    fillRing(c, centre, r, 0.0, kBlue);
-    fillRing(c, centre, r - (small ? 1.2 : 1.7), 0.0, kYellow);
+    const double scale = small ? 1.0 : n / 32.0;
+    std::vector<Shape> shapes;
+    shapes.push_back({centre, r, {}, kBlue});
+    shapes.push_back({centre, r - (small ? 1.2 : 1.7 * scale), {}, kYellow});
     const Colour light{90, 110, 255};
     const Colour dark = small ? kBlue : Colour{0, 0, 190};
+    auto kite = [&](double angle, double length, double shoulder, Colour lit, Colour shaded) {
+        const auto halves = roseKite(centre, angle, length, shoulder);
+        shapes.push_back({{}, 0.0, halves[0], lit});
+        shapes.push_back({{}, 0.0, halves[1], shaded});
+    };
     if (!small) {
         for (int k = 0; k < 4; ++k) {
-            rosePoint(c, centre, 45.0 + 90.0 * k, r * 0.56, r * 0.17, light, dark);
+            kite(45.0 + 90.0 * k, r * 0.56, r * 0.17, light, dark);
         }
     }
     for (int k = 0; k < 4; ++k) {
-        rosePoint(c, centre, 90.0 * k, r * (small ? 0.9 : 0.86), r * (small ? 0.34 : 0.27),
-                  small ? kBlue : kBlue, dark);
+        kite(90.0 * k, r * (small ? 0.9 : 0.86), r * (small ? 0.34 : 0.27), kBlue, dark);
     }
-    fillRing(c, centre, small ? 1.3 : 2.0, 0.0, kYellow);
+    shapes.push_back({centre, small ? 1.3 : 2.0 * scale, {}, kYellow});
+    return shapes;
+}
+
+Canvas makeIcon(int n) {
+    Canvas c(n, n);
+    for (const Shape& s : iconShapes(n)) {
+        if (s.radius > 0.0) {
+            fillRing(c, s.centre, s.radius, 0.0, s.colour);
+        } else {
+            fillPolygon(c, s.points, s.colour);
+        }
+    }
     return c;
+}
+
+// The scalable icon: the drawing at 256 pixels as SVG, for desktops that draw icons at any size.
+std::string makeIconSvg() {
+    constexpr int n = 256;
+    auto number = [](double v) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.2f", v);
+        return std::string(text);
+    };
+    auto colour = [](Colour c) {
+        char text[8];
+        std::snprintf(text, sizeof text, "#%02x%02x%02x", static_cast<unsigned>(std::lround(c.r)),
+                      static_cast<unsigned>(std::lround(c.g)),
+                      static_cast<unsigned>(std::lround(c.b)));
+        return std::string(text);
+    };
+    std::string svg =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
+        "viewBox=\"0 0 256 256\">\n"
+        "  <title>Orvane</title>\n";
+    for (const Shape& s : iconShapes(n)) {
+        if (s.radius > 0.0) {
+            svg += "  <circle cx=\"" + number(s.centre.x) + "\" cy=\"" + number(s.centre.y) +
+                   "\" r=\"" + number(s.radius) + "\" fill=\"" + colour(s.colour) + "\"/>\n";
+        } else {
+            svg += "  <polygon points=\"";
+            for (std::size_t i = 0; i < s.points.size(); ++i) {
+                svg += (i ? " " : "") + number(s.points[i].x) + "," + number(s.points[i].y);
+            }
+            svg += "\" fill=\"" + colour(s.colour) + "\"/>\n";
+        }
+    }
+    svg += "</svg>\n";
+    return svg;
 }
 
 // The About box's picture: the icon on the white of the dialog.
@@ -673,5 +748,16 @@ int main(int argc, char** argv) {
     ok = writeFile(out / "about.bmp", encodeBmp(makeAbout())) && ok;
     ok = writeFile(out / "orvane.ico", encodeIco({makeIcon(32), makeIcon(16)})) && ok;
     ok = writeFile(out / "orvane.png", encodePng(makeIcon(32))) && ok;
+    // The desktop's icon theme: every size a desktop asks for, and the scalable drawing.
+    for (int n : kThemeIconSizes) {
+        const std::string size = std::to_string(n) + "x" + std::to_string(n);
+        const std::filesystem::path folder = out / "icons" / "hicolor" / size / "apps";
+        std::filesystem::create_directories(folder, ec);
+        ok = writeFile(folder / "orvane.png", encodePng(makeIcon(n))) && ok;
+    }
+    const std::filesystem::path scalable = out / "icons" / "hicolor" / "scalable" / "apps";
+    std::filesystem::create_directories(scalable, ec);
+    const std::string svg = makeIconSvg();
+    ok = writeFile(scalable / "orvane.svg", Bytes(svg.begin(), svg.end())) && ok;
     return ok ? 0 : 1;
 }
