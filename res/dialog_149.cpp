@@ -34,13 +34,14 @@ const ControlTemplate kControls[] = {
 
 }  // namespace
 
-const DialogTemplate kCriticalPointTemplate = {149,
-                                               "Critical Point",
-                                               156,
-                                               166,
-                                               "Tahoma",
-                                               8,
-                                               ds::kCaption | ds::kContextHelp | ds::kDoneButton,
-                                               kControls};
+const DialogTemplate kCriticalPointTemplate = {
+    149,
+    "Critical Point",
+    156,
+    166,
+    "Tahoma",
+    8,
+    ds::kCaption | ds::kContextHelp | ds::kDoneButton | ds::kDoneOnly,
+    kControls};
 
 }  // namespace orvane
