@@ -56,7 +56,8 @@ double wrapAngle(double value, double period) {
     }
     const auto n = static_cast<std::int32_t>(whole);
     if (value >= 0.0) {
-        return value - static_cast<double>(n) * period;
+        // + 0.0 turns a negative zero into zero: a course of -0 would read "-00.0°".
+        return value - static_cast<double>(n) * period + 0.0;
     }
     if (q == whole) {
         return 0.0;

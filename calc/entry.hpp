@@ -15,7 +15,7 @@ inline constexpr double kOneTurn = 6.28318530717958;
 // kOneTurn). period must be greater than 0.
 //
 //  * value >= 0: value - n * period, with n = value / period truncated toward zero; the result
-//    lies in [0, period).
+//    lies in [0, period). A negative zero gives zero, so that no direction reads "-00.0°".
 //  * value < 0: 0 when value / period is a whole number (so -period gives 0), otherwise
 //    value - (n - 1) * period, in [0, period).
 //  * The one result outside [0, period): a negative value so small that value + period rounds

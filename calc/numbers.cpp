@@ -123,9 +123,11 @@ std::int32_t readInt(std::string_view text) {
     while (i < text.size() && text[i] == ' ') {
         ++i;
     }
+    // A sign as the real reading takes it: "+400" is 400 to a limit check and to the
+    // calculation alike.
     bool negative = false;
-    if (i < text.size() && text[i] == '-') {
-        negative = true;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
         ++i;
     }
     std::int64_t value = 0;

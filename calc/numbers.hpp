@@ -9,8 +9,9 @@
 //    digits, optional point and digits, optional exponent. No number gives 0. Hexadecimal,
 //    "inf" and "nan" are not numbers here. A number too large for a double gives +/-infinity,
 //    which every caller turns into "----" rather than a stored value.
-//  * readInt: leading spaces, an optional minus sign and decimal digits, up to the first other
-//    character. No digits, or a number that does not fit in 32 bits, gives 0.
+//  * readInt: leading spaces, an optional sign ('+' or '-', as readReal takes it) and decimal
+//    digits, up to the first other character. No digits, or a number that does not fit in 32
+//    bits, gives 0.
 //
 // formatC is printf with the "C" locale whatever the process locale is: '.' is always the
 // decimal point. Texts are UTF-8 (the degree sign is U+00B0).

@@ -8,6 +8,17 @@
 
 namespace orvane {
 
+namespace {
+
+// The pole as the position fields give it (90 degrees times the program's factor), and how
+// near a latitude must be to count as the pole: wide enough to take the true pi/2 as well
+// (1.6e-15 away), far narrower than the smallest step of the fields (a hundredth of a minute,
+// 2.9e-6 radians).
+constexpr double kPoleLatitude = 90.0 * geo::kDegToRad;
+constexpr double kPoleTolerance = 1e-12;
+
+}  // namespace
+
 GreatCircle greatCircle(double latFrom, double lonFrom, double latTo, double lonTo) {
     GreatCircle gc{};
     // The three cosines multiplied left to right, then the product of the sines added. Rounding
@@ -29,6 +40,13 @@ GreatCircle greatCircle(double latFrom, double lonFrom, double latTo, double lon
     }
     const double dLon = gc.lonTo - lonFrom;
     const double d = gc.centralAngle;
+    // From a pole every route leaves along a meridian: due south from the north pole, due north
+    // from the south pole. The formula below would divide by cos(latFrom), a rounding residue
+    // there, and give a course that depends on the longitudes.
+    if (std::fabs(std::fabs(latFrom) - kPoleLatitude) < kPoleTolerance) {
+        gc.course = latFrom > 0.0 ? 180.0 : 0.0;
+        return gc;
+    }
     // Along a meridian the ratio lies within rounding of +/-1 and may fall just outside; the
     // clamp keeps acos defined. A ratio that cannot be formed (0/0) stays NaN.
     double r =

@@ -33,10 +33,10 @@ struct GreatCircle {
     // From and To give a distance of exactly 0: there is no course, `course` is NaN, `lonTo` is
     // the lonTo passed in, and the dialog stops without showing or storing anything.
     bool coincident;
-    // Initial true course at From, degrees, in [0, 360] (a route due north shows 360.0). From at
-    // a pole has no true course to speak of; a pole as typed (90 degrees times the factor above)
-    // is a hair short of the pole and gets a finite course that depends on the longitudes. Should
-    // the course ratio ever be 0/0 the course is NaN, which the dialog shows as "----".
+    // Initial true course at From, degrees, in [0, 360] (a route due north shows 360.0). From a
+    // pole (90 degrees as typed) every route leaves along a meridian: 180.0 from the north pole,
+    // 0.0 from the south pole, whatever the longitudes. Should the course ratio ever be 0/0 the
+    // course is NaN, which the dialog shows as "----".
     double course;
     // lonTo as every later step uses it: when lonFrom equals lonTo exactly (a route along a
     // meridian) it is lonFrom + 0.00001 radians, otherwise lonTo unchanged. This shift keeps the

@@ -47,11 +47,16 @@ double sunEvent(bool rising, double n, double lngHour, double latR) {
     const double h = rising ? (360.0 - std::acos(cosH) * kRadToDegHourAngle) * kHoursPerDegree
                             : std::acos(cosH) * kRadToDegHourAngle * kHoursPerDegree;
     const double localMean = ((h + ra) - t * 0.06571) - 6.622;
-    double ut = localMean - lngHour;
+    // Into the UTC day [0, 24). Near the date line at high latitude the event can lie more than
+    // a day away (68 30N 180E on 5 December 2003 gives a sunset of -1:53 before reduction), so
+    // one correction of 24 hours is not always enough. Within a day either side this is the
+    // same single addition or subtraction, to the last digit.
+    double ut = std::fmod(localMean - lngHour, 24.0);
     if (ut < 0.0) {
         ut += 24.0;
-    } else if (ut > 24.0) {
-        ut -= 24.0;
+    }
+    if (ut >= 24.0) {
+        ut -= 24.0;  // a time a hair below midnight that rounded up on the addition
     }
     return ut;
 }

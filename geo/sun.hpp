@@ -21,7 +21,7 @@ inline constexpr double kSunNeverRises = 99.0;
 inline constexpr double kSunNeverSets = -99.0;
 
 struct SunTimes {
-    double sunrise;  // hours of UTC, normally in [0, 24], or one of the markers above
+    double sunrise;  // hours of UTC in [0, 24), or one of the markers above
     double sunset;   // the same
 };
 
@@ -29,8 +29,9 @@ struct SunTimes {
 // pole itself has no defined hour angle). lonDegEast: degrees, EAST positive. year, month (1 to
 // 12), day (1 to 31): the UTC date. A time that falls before midnight UTC comes out 24 hours
 // later on the same date (a sunrise of 20:59 at Sydney in June), one after midnight 24 hours
-// earlier; each event is brought back only once. Latitudes beyond +/-90 (a total such as 90
-// degrees 30 minutes, which the entry fields allow) are used as given.
+// earlier; every time is brought into [0, 24), however far outside it the estimate lands (near
+// the date line at high latitude more than one day's correction). Latitudes beyond +/-90 (a total
+// such as 90 degrees 30 minutes, which the entry fields allow) are used as given.
 SunTimes sunriseSunset(double latDeg, double lonDegEast, int year, int month, int day);
 
 // The day of the year, 1 January being day 1 and 31 December day 365 or 366. Every year divisible

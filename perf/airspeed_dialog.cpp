@@ -73,7 +73,9 @@ class AirspeedDialog : public WindowProc {
     }
 
     void onCommand(Window& window, int id, int code) override {
-        if (id == kCommandOk || id == kCommandCancel) {
+        // Only Done ends the dialog; any other command, the close command 2 included, is a
+        // notification like the rest and rewrites the speed-of-sound line.
+        if (id == kCommandOk) {
             window.end(2);
             return;
         }

@@ -14,12 +14,22 @@ constexpr double kRadToDeg = 57.29577951308239;
 constexpr double kMinutesToHours = 0.016666666666666666;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// A ground speed that can be flown: positive and finite (NaN fails too).
+bool meaningful(double value) {
+    return std::isfinite(value) && value >= 0.0;
+}
+
+}  // namespace
+
 bool canFly(double groundSpeed) {
     return std::isfinite(groundSpeed) && groundSpeed > 0.0;
 }
 
-}  // namespace
+PointOnLeg wholePointOnLeg(double distanceNm, double timeMinutes) {
+    if (!meaningful(distanceNm) || !meaningful(timeMinutes)) {
+        return PointOnLeg{kNaN, kNaN};
+    }
+    return PointOnLeg{distanceNm + 0.0, timeMinutes + 0.0};  // + 0.0: no "-0.0 nm"
+}
 
 LegGroundSpeeds legGroundSpeeds(double V, double C, double Wd, double Ws) {
     const double theta = (Wd - C) * kDegToRad;
@@ -43,7 +53,7 @@ std::optional<PointOnLeg> criticalPoint(double D, double C, double Wd, double Ws
     }
     const double d = gs.homebound * D / (gs.homebound + gs.outbound);
     const double t = d / outToPoint * 60.0;
-    return PointOnLeg{d, t};
+    return wholePointOnLeg(d, t);
 }
 
 std::string formatHoursMinutes(double t) {

@@ -37,6 +37,14 @@ struct PointOnLeg {
     double timeMinutes;  // flying time from the departure point, minutes
 };
 
+// A ground speed that can be flown: positive and finite (NaN fails too).
+bool canFly(double groundSpeed);
+
+// A point on a leg as the pilot reads it: both numbers or neither. A distance or time that is
+// negative or not finite (a negative total distance, or negative usable fuel) means there is no
+// such point, and both come back NaN, shown "----"; a negative zero comes back as zero.
+PointOnLeg wholePointOnLeg(double distanceNm, double timeMinutes);
+
 // D: total distance, nm. C, Wd, Ws: course, wind direction and speed as for legGroundSpeeds.
 // Vf: full-power true airspeed, knots. Vr: reduced-power true airspeed, knots; 0 when there is
 // none (both legs then at Vf).
@@ -46,8 +54,8 @@ struct PointOnLeg {
 //   distance d = GSh * D / (GSh + GSo);
 //   time t = d / GSo' * 60.0, where GSo' is the outbound ground speed at Vf when Vr is nonzero
 //   (the aircraft flies out at full power), else GSo.
-// When GSo, GSh or (with a reduced airspeed) GSo' is zero, negative or NaN, there is no point to
-// fly to and back: BOTH the distance and the time are NaN, shown "----".
+// When GSo, GSh or (with a reduced airspeed) GSo' is zero, negative or NaN, or D is negative,
+// there is no point to fly to and back: BOTH the distance and the time are NaN, shown "----".
 std::optional<PointOnLeg> criticalPoint(double D, double C, double Wd, double Ws, double Vf,
                                         double Vr);
 

@@ -64,8 +64,7 @@ class CriticalPointDialog : public WindowProc {
                     calculate(window);
                 }
                 break;
-            case kCommandOk:
-            case kCommandCancel:
+            case kCommandOk:  // only Done ends the dialog
                 window.end(2);
                 break;
             default:

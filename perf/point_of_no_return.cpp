@@ -10,11 +10,6 @@ namespace {
 constexpr double kMinutesToHours = 0.016666666666666666;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// A ground speed that can be flown: positive and finite (NaN fails too).
-bool canFly(double groundSpeed) {
-    return std::isfinite(groundSpeed) && groundSpeed > 0.0;
-}
-
 }  // namespace
 
 std::optional<PointOnLeg> pointOfNoReturnEndurance(double C, double Wd, double Ws, double Vn,
@@ -29,7 +24,7 @@ std::optional<PointOnLeg> pointOfNoReturnEndurance(double C, double Wd, double W
     }
     const double t = gs.homebound * enduranceMinutes / (gs.homebound + gs.outbound);
     const double d = t * gs.outbound * kMinutesToHours;
-    return PointOnLeg{d, t};
+    return wholePointOnLeg(d, t);
 }
 
 std::optional<PointOnLeg> pointOfNoReturnFuel(double C, double Wd, double Ws, double Vn, double Vr,
@@ -46,7 +41,7 @@ std::optional<PointOnLeg> pointOfNoReturnFuel(double C, double Wd, double Ws, do
     // power divides the usable fuel.
     const double d = F / (RF / home + NF * (1.0 / out));
     const double t = (1.0 / out) * d * 60.0;
-    return PointOnLeg{d, t};
+    return wholePointOnLeg(d, t);
 }
 
 }  // namespace orvane

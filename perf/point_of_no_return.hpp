@@ -35,7 +35,8 @@ std::optional<PointOnLeg> pointOfNoReturnEndurance(double C, double Wd, double W
 // Returns nothing (the dialog changes nothing) when Vn, Vr, NF or RF is 0. Otherwise, with
 // GSo the outbound ground speed at Vn and GSh' the homebound ground speed at Vr:
 //   distance d = F / (RF / GSh' + NF * (1.0 / GSo));  time t = (1.0 / GSo) * d * 60.0 minutes.
-// When GSo or GSh' is zero, negative or NaN, BOTH results are NaN, shown "----".
+// When GSo or GSh' is zero, negative or NaN, or F is negative, BOTH results are NaN, shown
+// "----".
 std::optional<PointOnLeg> pointOfNoReturnFuel(double C, double Wd, double Ws, double Vn, double Vr,
                                               double NF, double RF, double F);
 

@@ -98,8 +98,7 @@ class PointOfNoReturnDialog : public WindowProc {
                     calculate(window);
                 }
                 break;
-            case kCommandOk:
-            case kCommandCancel:
+            case kCommandOk:  // only Done ends the dialog
                 window.end(2);
                 break;
             default:

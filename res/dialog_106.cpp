@@ -29,13 +29,14 @@ const ControlTemplate kControls[] = {
 
 }  // namespace
 
-const DialogTemplate kCalculatorTemplate = {106,
-                                            "Xwind component",
-                                            156,
-                                            166,
-                                            "Tahoma",
-                                            8,
-                                            ds::kCaption | ds::kContextHelp | ds::kDoneButton,
-                                            kControls};
+const DialogTemplate kCalculatorTemplate = {
+    106,
+    "Xwind component",
+    156,
+    166,
+    "Tahoma",
+    8,
+    ds::kCaption | ds::kContextHelp | ds::kDoneButton | ds::kDoneOnly,
+    kControls};
 
 }  // namespace orvane

@@ -58,13 +58,14 @@ const ControlTemplate kControls[] = {
 
 }  // namespace
 
-const DialogTemplate kConversionsTemplate = {119,
-                                             "Conversions",
-                                             106,
-                                             114,
-                                             "Tahoma",
-                                             12,
-                                             ds::kCaption | ds::kContextHelp | ds::kDoneButton,
-                                             kControls};
+const DialogTemplate kConversionsTemplate = {
+    119,
+    "Conversions",
+    106,
+    114,
+    "Tahoma",
+    12,
+    ds::kCaption | ds::kContextHelp | ds::kDoneButton | ds::kDoneOnly,
+    kControls};
 
 }  // namespace orvane

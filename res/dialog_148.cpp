@@ -26,13 +26,14 @@ const ControlTemplate kControls[] = {
 
 }  // namespace
 
-const DialogTemplate kAirspeedTemplate = {148,
-                                          "TAS - RAS - MACH",
-                                          156,
-                                          166,
-                                          "Tahoma",
-                                          8,
-                                          ds::kCaption | ds::kContextHelp | ds::kDoneButton,
-                                          kControls};
+const DialogTemplate kAirspeedTemplate = {
+    148,
+    "TAS - RAS - MACH",
+    156,
+    166,
+    "Tahoma",
+    8,
+    ds::kCaption | ds::kContextHelp | ds::kDoneButton | ds::kDoneOnly,
+    kControls};
 
 }  // namespace orvane

@@ -90,13 +90,14 @@ const ControlTemplate kControls[] = {
 
 }  // namespace
 
-const DialogTemplate kWeightBalanceTemplate = {150,
-                                               "Wt and Balance",
-                                               157,
-                                               169,
-                                               "Tahoma",
-                                               8,
-                                               ds::kCaption | ds::kContextHelp | ds::kDoneButton,
-                                               kControls};
+const DialogTemplate kWeightBalanceTemplate = {
+    150,
+    "Wt and Balance",
+    157,
+    169,
+    "Tahoma",
+    8,
+    ds::kCaption | ds::kContextHelp | ds::kDoneButton | ds::kDoneOnly,
+    kControls};
 
 }  // namespace orvane

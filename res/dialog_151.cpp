@@ -43,13 +43,14 @@ const ControlTemplate kControls[] = {
 
 }  // namespace
 
-const DialogTemplate kPointOfNoReturnTemplate = {151,
-                                                 "Pt of no return",
-                                                 157,
-                                                 165,
-                                                 "Tahoma",
-                                                 8,
-                                                 ds::kCaption | ds::kContextHelp | ds::kDoneButton,
-                                                 kControls};
+const DialogTemplate kPointOfNoReturnTemplate = {
+    151,
+    "Pt of no return",
+    157,
+    165,
+    "Tahoma",
+    8,
+    ds::kCaption | ds::kContextHelp | ds::kDoneButton | ds::kDoneOnly,
+    kControls};
 
 }  // namespace orvane

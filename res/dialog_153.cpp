@@ -37,7 +37,7 @@ const DialogTemplate kSunriseSunsetTemplate = {
     112,
     "MS Sans Serif",
     12,
-    ds::kCaption | ds::kSysMenu | ds::kModalFrame | ds::kDoneButton,
+    ds::kCaption | ds::kSysMenu | ds::kModalFrame | ds::kDoneButton | ds::kDoneOnly,
     kControls};
 
 }  // namespace orvane

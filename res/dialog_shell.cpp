@@ -63,14 +63,14 @@ const DialogTemplate kPreferencesTemplate = {152,
 const DialogTemplate kDisclaimerTemplate = {
     155, "", 156, 177, "MS Sans Serif", 8, ds::kModalFrame, kDisclaimerControls};
 
-const DialogTemplate kAboutTemplate = {
-    159,
-    "About Orvane",
-    157,
-    111,
-    "Tahoma",
-    8,
-    ds::kCaption | ds::kSysMenu | ds::kModalFrame | ds::kDoneButton | ds::kFullScreen,
-    kAboutControls};
+const DialogTemplate kAboutTemplate = {159,
+                                       "About Orvane",
+                                       157,
+                                       111,
+                                       "Tahoma",
+                                       8,
+                                       ds::kCaption | ds::kSysMenu | ds::kModalFrame |
+                                           ds::kDoneButton | ds::kFullScreen | ds::kDoneOnly,
+                                       kAboutControls};
 
 }  // namespace orvane

@@ -33,6 +33,9 @@ inline constexpr unsigned kContextHelp = 1u << 4;
 inline constexpr unsigned kDoneButton = 1u << 5;  // the shell's OK (Done) button in the caption
 inline constexpr unsigned kFullScreen = 1u << 6;  // sized to the full screen by the shell
 inline constexpr unsigned kCentred = 1u << 7;
+// Only Done (command 1) ends the dialog; command 2 does not, so the caption offers no close box
+// even where the template has a system menu.
+inline constexpr unsigned kDoneOnly = 1u << 8;
 }  // namespace ds
 
 struct ControlTemplate {
@@ -52,6 +55,12 @@ struct DialogTemplate {
     unsigned style;
     std::span<const ControlTemplate> controls;  // in template (and tab) order
 };
+
+// Whether the caption offers a close box (command 2): a system menu on a dialog that command 2
+// ends.
+constexpr bool offersCloseBox(const DialogTemplate& t) {
+    return (t.style & ds::kSysMenu) != 0 && (t.style & ds::kDoneOnly) == 0;
+}
 
 // The template with that number, or null.
 const DialogTemplate* findDialogTemplate(int id);

@@ -6,9 +6,9 @@ namespace orvane {
 namespace {
 
 constexpr const char* kTexts[] = {
-    "This software may contain errors and ommissions. Orvane should not be used as a primary "
+    "This software may contain errors and omissions. Orvane should not be used as a primary "
     "aid to navigation.",
-    "Kelbrin Software does not validate the data outputs from this program.It is the sole "
+    "Kelbrin Software does not validate the data outputs from this program. It is the sole "
     "responsibility of the commander to verify the output of this program",
     "Kelbrin Software accepts NO LIABILITY for loss, damage or injury that may be a consequence "
     "of use of this software",

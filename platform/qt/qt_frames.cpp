@@ -153,7 +153,7 @@ void QtWindow::buildCaption(QWidget* frame, int width) {
         okButton_->setFont(bold);
         place(okButton_);
         connect(okButton_, &QToolButton::clicked, this, [this] { frameCommand(kCommandOk, 0); });
-    } else if ((style & ds::kSysMenu) != 0) {
+    } else if (template_ != nullptr && offersCloseBox(*template_)) {
         // The close box: command 2.
         auto* close = stripButton(strip, QString(QChar(0x00D7)), Qt::white);
         close->setFont(programFont(16, true));
@@ -176,7 +176,7 @@ void QtWindow::buildDialog(QWidget* owner) {
     Qt::WindowFlags flags = Qt::Dialog;
     if (caption) {
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-        if ((t.style & ds::kSysMenu) != 0) {
+        if (offersCloseBox(t)) {
             flags |= Qt::WindowCloseButtonHint;
         }
     } else {

@@ -56,6 +56,9 @@ TEST(CriticalPoint, AGroundSpeedAtOrBelowZeroGivesDashesForBothResults) {
         {"headwind above the reduced TAS only", 300, 90, 90, 140, 180, 130, "----", "----"},
         {"headwind above the full TAS only", 300, 90, 90, 140, 130, 180, "----", "----"},
         {"negative reduced TAS", 300, 90, 0, 0, 150, -100, "----", "----"},
+        // Regression: a negative distance showed "-233.9 nm" beside a time of "----".
+        {"negative total distance", -420, 45, 10, 25, 180, 0, "----", "----"},
+        {"negative total distance, reduced TAS", -420, 45, 10, 25, 180, 130, "----", "----"},
     };
     for (const auto& c : cases) {
         const auto p = criticalPoint(c.D, c.C, c.Wd, c.Ws, c.Vf, c.Vr);

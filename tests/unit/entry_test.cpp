@@ -25,6 +25,12 @@ TEST(WrapAngle, ReducesIntoOneTurnFromEitherSide) {
     }
 }
 
+// Regression: a rhumb line westward from the south pole reduced -0 to -0, shown "-00.0°".
+TEST(WrapAngle, NegativeZeroComesOutAsZero) {
+    EXPECT_FALSE(std::signbit(wrapAngle(-0.0, K)));
+    EXPECT_FALSE(std::signbit(wrapAngle(0.0, K)));
+}
+
 TEST(WrapAngle, TinyNegativeAngleRoundsUpToTheWholeTurn) {
     EXPECT_EQ(wrapAngle(-1e-20, K), K);
 }

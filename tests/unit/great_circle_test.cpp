@@ -246,6 +246,61 @@ TEST(GreatCircle, AntipodesAndRoutesOverThePoleGiveNumbers) {
     }
 }
 
+// Regression: from a pole the initial course was rounding noise (270.0 from 90N to 45N 90W).
+TEST(GreatCircle, FromAPoleEveryRouteLeavesAlongAMeridian) {
+    const Route routes[] = {
+        {"90N to 45N 090W",
+         {90, 0, 0, N},
+         {0, 0, 0, W},
+         {45, 0, 0, N},
+         {90, 0, 0, W},
+         "180.0\u00b0",
+         "2700.0nm",
+         nullptr,
+         nullptr},
+        {"90N 170E to 10S 090E",
+         {90, 0, 0, N},
+         {170, 0, 0, E},
+         {10, 0, 0, S},
+         {90, 0, 0, E},
+         "180.0\u00b0",
+         nullptr,
+         nullptr,
+         nullptr},
+        {"90S to 45S 090W",
+         {90, 0, 0, S},
+         {0, 0, 0, W},
+         {45, 0, 0, S},
+         {90, 0, 0, W},
+         "000.0\u00b0",
+         "2700.0nm",
+         "000.0\u00b0",
+         nullptr},
+        {"90S to 45S 090E",
+         {90, 0, 0, S},
+         {0, 0, 0, W},
+         {45, 0, 0, S},
+         {90, 0, 0, E},
+         "000.0\u00b0",
+         nullptr,
+         nullptr,
+         nullptr},
+        // A hundredth of a minute from the pole is no longer the pole.
+        {"89 59.99N to 45N 090W",
+         {89, 59, 99, N},
+         {0, 0, 0, W},
+         {45, 0, 0, N},
+         {90, 0, 0, W},
+         "270.0\u00b0",
+         nullptr,
+         nullptr,
+         nullptr},
+    };
+    expectShown(routes, std::size(routes));
+    // The pole as the exact pi / 2 counts too.
+    EXPECT_EQ(greatCircle(M_PI_2, 0.0, 0.5, 1.0).course, 180.0);
+}
+
 TEST(RhumbLine, HalfATurnOfLongitudeGoesEast) {
     // 180 degrees west is exactly 3.14159265358979: west and east differences are equal.
     const Route routes[] = {

@@ -55,7 +55,13 @@ TEST(ReadInt, StopsAtTheFirstOtherCharacter) {
     EXPECT_EQ(readInt("12abc"), 12);
     EXPECT_EQ(readInt("abc"), 0);
     EXPECT_EQ(readInt("-"), 0);
-    EXPECT_EQ(readInt("+5"), 0);
+    // Regression: "+400" read as 0 here but as 400 by the real reading, so it passed a
+    // "Max 360" check and the calculation then used 400.
+    EXPECT_EQ(readInt("+5"), 5);
+    EXPECT_EQ(readInt(" +400"), 400);
+    EXPECT_EQ(readInt("+"), 0);
+    EXPECT_EQ(readInt("+-5"), 0);
+    EXPECT_EQ(readInt("+2147483648"), 0);
     EXPECT_EQ(readInt("2147483647"), 2147483647);
     EXPECT_EQ(readInt("-2147483648"), -2147483647 - 1);
     EXPECT_EQ(readInt("2147483648"), 0);

@@ -144,7 +144,7 @@ TEST(PerfDialogTemplates, CriticalPointHasItsFramedInputsAndResults) {
     EXPECT_EQ(frames,
               (std::vector<std::string>{"", "Total distance (nm)", "Course (\u00b0)",
                                         "Wind direction (\u00b0)", "Wind speed (kt)",
-                                        "Full pwr TAS (kt)", "Red pwr TAS (kt)", "Critcal point"}));
+                                        "Full pwr TAS (kt)", "Red pwr TAS (kt)", "Critical point"}));
     expectTidyLayout(t, {});
 }
 

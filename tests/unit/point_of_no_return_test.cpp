@@ -45,6 +45,9 @@ TEST(PointOfNoReturn, FailedEngineWorkedCases) {
         {"no usable fuel", 45, 90, 25, 150, 110, 40, 28, 0, "0.0 nm", "00:00"},
         {"headwind above the normal TAS", 45, 45, 160, 150, 110, 40, 28, 120, "----", "----"},
         {"tailwind above the reduced TAS", 45, 225, 120, 150, 110, 40, 28, 120, "----", "----"},
+        // Regression: negative fuel showed "-230.1 nm" beside a time of "----".
+        {"negative usable fuel", 45, 90, 25, 150, 110, 40, 28, -120, "----", "----"},
+        {"negative zero fuel is no fuel", 45, 90, 25, 150, 110, 40, 28, -0.0, "0.0 nm", "00:00"},
     };
     for (const auto& c : cases) {
         expectTexts(pointOfNoReturnFuel(c.C, c.Wd, c.Ws, c.Vn, c.Vr, c.NF, c.RF, c.F), c.distance,

@@ -77,6 +77,24 @@ TEST(SunriseSunset, EventsOnTheOtherSideOfMidnightUtc) {
     expectTimes(cases, std::size(cases));
 }
 
+// Regression: a single correction of 24 hours left times outside the day near the date line at
+// high latitude ("-1:53" and "24:03").
+TEST(SunriseSunset, EveryTimeLiesInTheUtcDayNearTheDateLine) {
+    const SunCase cases[] = {
+        {{"68 30N 180 00E", 68, 30, false, 180, 0, true}, 2003, 12, 5, "23:31", "23:53"},
+        {{"73 30N 180 00W", 73, 30, false, 180, 0, false}, 2003, 1, 31, "00:03", "00:45"},
+    };
+    expectTimes(cases, std::size(cases));
+    for (const SunCase& c : cases) {
+        const SunTimes t =
+            sunriseSunset(latitude(c.place), longitudeEast(c.place), c.year, c.month, c.day);
+        for (double hours : {t.sunrise, t.sunset}) {
+            EXPECT_GE(hours, 0.0) << c.place.name;
+            EXPECT_LT(hours, 24.0) << c.place.name;
+        }
+    }
+}
+
 TEST(SunriseSunset, PolarDayAndNightGiveMarkers) {
     const Place north70{"70 00N 000 00W", 70, 0, false, 0, 0, false};
     const Place pole{"90 00N", 90, 0, false, 0, 0, false};
