@@ -8,6 +8,8 @@
 #   <datadir>/orvane/help/           the help pages the help viewer shows
 #   <datadir>/orvane/Orvane_splash.bmp  the start-up picture
 #   <datadir>/orvane/about.bmp       the About box's picture
+#   <datadir>/orvane/WMM.COF         the World Magnetic Model's coefficients (a newer file in the
+#                                    user's ~/.local/share/orvane takes precedence)
 #   <datadir>/icons/hicolor/*/apps/orvane.{png,svg}   the icon at every size, and as a drawing
 #   <datadir>/applications/orvane.desktop             the desktop entry
 #   <datadir>/metainfo/org.example.orvane.metainfo.xml   what software centres show
@@ -25,6 +27,7 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/res/help/
         DESTINATION ${ORVANE_DATA_DIR}/help
         FILES_MATCHING PATTERN "*.htc" PATTERN "*.htp")
 install(FILES ${CMAKE_SOURCE_DIR}/res/Orvane_splash.bmp ${CMAKE_SOURCE_DIR}/res/about.bmp
+              ${CMAKE_SOURCE_DIR}/res/WMM.COF
         DESTINATION ${ORVANE_DATA_DIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/res/icons/hicolor
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons

@@ -96,7 +96,7 @@ class GreatCircleDialog : public WindowProc {
         const RhumbLine rl = rhumbLine(latFrom, lonFrom, latTo, gc.lonTo);
         const double course = rl.course * geo::kRadToDeg;
         const double distance = rl.distance * geo::kNmPerRadian;
-        const double variation = averageVariation(latFrom, lonFrom, rl.course, rl.distance);
+        const double variation = routeVariation(latFrom, lonFrom, rl.course, rl.distance);
         // A route with no finite rhumb line (a latitude typed beyond the pole) shows "----" and
         // leaves the flight summary alone: course, distance and variation are replaced together
         // or not at all, so the summary never mixes two routes.
@@ -109,6 +109,18 @@ class GreatCircleDialog : public WindowProc {
         window.setText(kRhumbCourse, formatReal(kCourseFormat, course));
         window.setText(kRhumbDistance, formatReal(kDistanceFormat, distance));
         window.setText(kVariation, formatVariation(variation));
+    }
+
+    // The variation at the rhumb line's midpoint from the model the pilot chose: the world model
+    // on today's UTC date, or the regional model (also when no world model could be read).
+    double routeVariation(double latFrom, double lonFrom, double tc, double dr) {
+        const MagneticModel* model = state_.magneticModel.get();
+        if (model != nullptr && state_.preferences.varModel == kVarModelWorld) {
+            const Date today = platform_.utcDate();
+            return worldVariation(*model, latFrom, lonFrom, tc, dr,
+                                  decimalYear(today.year, today.month, today.day));
+        }
+        return averageVariation(latFrom, lonFrom, tc, dr);
     }
 
     RunState& state_;

@@ -18,9 +18,12 @@ struct Cubic {
     double constant, lat, lat2, lat3, lon, lon2, lon3, latLon, lat2Lon, latLon2;
 };
 
-// A region of the model: the open box where its cubic holds, and the cubic.
+// A region of the model: the open box where its cubic holds, and the cubic. The European
+// cubic was fitted with east longitudes positive, so its box and its cubic take the longitude
+// with that sign (eastPositive); the other two take it west positive.
 struct Region {
     double latAbove, latBelow, lonAbove, lonBelow;  // latAbove < lat < latBelow, likewise lon
+    bool eastPositive;
     Cubic cubic;
 };
 
@@ -33,13 +36,17 @@ constexpr Region kRegions[] = {
      50.0,
      66.0,
      125.0,
+     false,
      {-65.6811, 0.99, 0.0128899, -9.05928e-05, 2.87622, -0.0389806, 0.000168556, -0.0116268,
       -6.03925e-06, -4.03488e-05}},
-    // Western Europe and Iceland, from 10 degrees east to 28 degrees west.
+    // Europe from Ireland to Finland: 10 degrees west to 28 degrees east. Evaluated with west
+    // longitudes positive it would cover mostly ocean, and differ from the earth's field by up
+    // to 24 degrees (Frankfurt 7.1W where the field was 0.5W, Reykjavik 5.2E where it was 20W).
     {36.0,
      68.0,
      -10.0,
      28.0,
+     true,
      {10.4768771667158, -0.535560699962353, 0.00976887198864442, -3.69056939266123e-05,
       -0.507385322418858, 0.00753170031703826, -1.40596203924748e-05, 0.0154348808069955,
       -0.000259163929798334, -8.07756425110592e-05}},
@@ -48,6 +55,7 @@ constexpr Region kRegions[] = {
      kNoBound,
      130.0,
      172.0,
+     false,
      {618.854, 2.76049, -0.556206, 0.00251582, -12.7974, -0.00602173, 0.000222521, 0.408161,
       0.000434097, -0.00144712}},
 };
@@ -118,8 +126,9 @@ GeoPoint rhumbMidpoint(double latFrom, double lonFrom, double tc, double dr) {
 double variationModel(double lat, double lon) {
     for (std::size_t i = 0; i < std::size(kRegions); ++i) {
         const Region& r = kRegions[i];
-        if (r.latAbove < lat && lat < r.latBelow && r.lonAbove < lon && lon < r.lonBelow) {
-            return kEvaluate[i](r.cubic, lat, lon);
+        const double x = r.eastPositive ? -lon : lon;
+        if (r.latAbove < lat && lat < r.latBelow && r.lonAbove < x && x < r.lonBelow) {
+            return kEvaluate[i](r.cubic, lat, x);
         }
     }
     return kNoVariation;
@@ -128,6 +137,12 @@ double variationModel(double lat, double lon) {
 double averageVariation(double latFrom, double lonFrom, double tc, double dr) {
     const GeoPoint mid = rhumbMidpoint(latFrom, lonFrom, tc, dr);
     return variationModel(mid.lat, mid.lon);
+}
+
+double worldVariation(const MagneticModel& model, double latFrom, double lonFrom, double tc,
+                      double dr, double year) {
+    const GeoPoint mid = rhumbMidpoint(latFrom, lonFrom, tc, dr);
+    return -magneticDeclination(model, mid.lat, -mid.lon, 0.0, year);
 }
 
 std::string formatVariation(double variation) {

@@ -10,6 +10,8 @@
 
 #include <string>
 
+#include "geo/magnetic_model.hpp"
+
 namespace orvane {
 
 // The variation that means "not calculated" (midpoint in no region). Every other value is a
@@ -33,7 +35,8 @@ GeoPoint rhumbMidpoint(double latFrom, double lonFrom, double tc, double dr);
 // The model's variation at lat, lon (degrees, west positive), or kNoVariation when the point lies
 // in none of the regions. Every bound is strict: a point exactly on a bound is outside.
 //   region 1: 24 < lat < 50,  66 < lon < 125
-//   region 2: 36 < lat < 68, -10 < lon < 28   (10 degrees east to 28 degrees west)
+//   region 2: 36 < lat < 68, -28 < lon < 10   (28 degrees east to 10 degrees west; its box and
+//             cubic take the longitude east positive, lonE = -lon, -10 < lonE < 28)
 //   region 3: 54 < lat,       130 < lon < 172
 // A point that is not a finite number lies in no region.
 double variationModel(double lat, double lon);
@@ -41,6 +44,13 @@ double variationModel(double lat, double lon);
 // variationModel at rhumbMidpoint: the variation the great circle dialog shows and stores as
 // magVariation (degrees, west positive, or kNoVariation).
 double averageVariation(double latFrom, double lonFrom, double tc, double dr);
+
+// The World Magnetic Model's variation at rhumbMidpoint (same arguments), at sea level on the
+// decimal year given: the declination turned west positive (variation = -declination), degrees.
+// A value everywhere, poles included; never kNoVariation. NaN only for arguments that are not
+// finite numbers.
+double worldVariation(const MagneticModel& model, double latFrom, double lonFrom, double tc,
+                      double dr, double year);
 
 // The variation as the pilot reads it: "no calc" for exactly kNoVariation; otherwise the
 // magnitude with one decimal and the side, "7.1°W" or "24.3°E". Zero shows as "0.0°W", and a

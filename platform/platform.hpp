@@ -6,7 +6,9 @@
 // widgets). Neither the program nor its tests include a host header.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -73,6 +75,8 @@ class Window {
     virtual void move(int id, PixelRect rect) = 0;
     virtual void setChecked(int id, bool checked) = 0;
     virtual bool checked(int id) const = 0;
+    // A disabled control is shown greyed and takes no tap, typing or focus.
+    virtual void setEnabled(int id, bool enabled) = 0;
     // Gives the control the input focus (raising the focus notifications).
     virtual void setFocus(int id) = 0;
     // Appends an entry to a combo box's drop-down list; the box's own text does not change.
@@ -166,6 +170,11 @@ class Platform {
     // ("0" month-day-year, "1" day-month-year, "2" year-month-day).
     virtual std::string currencySymbol() = 0;
     virtual std::string shortDateOrder() = 0;
+    // One of the program's data files by its bare name ("WMM.COF"), read whole: the user's data
+    // folder is looked in first, then the program's own folders. Nothing when no folder holds
+    // it, when it cannot be read, or when it is longer than maxBytes.
+    virtual std::optional<std::string> readDataFile(std::string_view name,
+                                                    std::size_t maxBytes) = 0;
 };
 
 }  // namespace orvane

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <functional>
+#include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -54,6 +56,12 @@ class ScriptedHost : public Platform {
     virtual void setHelpViewerMissing(bool missing) = 0;
     // The store the program loads from and saves to (the host does not own it).
     virtual void setStore(MemoryRegistry* store) = 0;
+    // The program's data file name is the file at path (nothing: the program finds none). A name
+    // never set is not found either; the user's own data folder is never looked in.
+    void setDataFile(const std::string& name, std::optional<std::string> path) {
+        dataFiles_[name] = std::move(path);
+    }
+    std::optional<std::string> readDataFile(std::string_view name, std::size_t maxBytes) final;
     // Lets time pass, delivering the timer messages that fall due, in order.
     virtual void elapse(double seconds) = 0;
     // Delivers a running timer's message count times without moving the clock.
@@ -83,6 +91,7 @@ class ScriptedHost : public Platform {
     virtual std::string controlText(int id) const = 0;
     virtual bool controlVisible(int id) const = 0;
     virtual bool controlChecked(int id) const = 0;
+    virtual bool controlEnabled(int id) const = 0;
     virtual int focusedControl() const = 0;
     virtual std::vector<std::string> listEntries(int id) const = 0;
     virtual std::string describeTop() const = 0;
@@ -90,6 +99,9 @@ class ScriptedHost : public Platform {
     virtual std::vector<std::string> startedProcesses() const = 0;  // "program argument" each
     // Saves a picture of the screen; false when the host cannot.
     virtual bool shot(const std::string& file) = 0;
+
+  private:
+    std::map<std::string, std::optional<std::string>, std::less<>> dataFiles_;
 };
 
 }  // namespace orvane

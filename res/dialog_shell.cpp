@@ -21,6 +21,10 @@ const ControlTemplate kPreferencesControls[] = {
     {-1, K::GroupBox, "Pressure", 79, 2, 75, 40, 0},
     {1113, K::RadioButton, "Inches (in)", 87, 15, 49, 10, cs::kGroup | cs::kTabStop},
     {1114, K::RadioButton, "Millibars (mb)", 87, 31, 56, 10, 0},
+    // The variation model: the dialog names the world model's file and its state in 1121.
+    {-1, K::GroupBox, "Variation", 3, 44, 151, 40, 0},
+    {1120, K::RadioButton, "Regional", 10, 56, 60, 10, cs::kGroup | cs::kTabStop},
+    {1121, K::RadioButton, "World model", 10, 70, 140, 10, 0},
 };
 
 const ControlTemplate kDisclaimerControls[] = {
@@ -54,7 +58,7 @@ const DialogTemplate kStopwatchTemplate = {120,
 const DialogTemplate kPreferencesTemplate = {152,
                                              "Preferences",
                                              157,
-                                             50,
+                                             88,
                                              "MS Sans Serif",
                                              8,
                                              ds::kCaption | ds::kSysMenu | ds::kModalFrame,

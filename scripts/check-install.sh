@@ -24,6 +24,7 @@ icon_sizes=(16 24 32 48 64 128 256)
 expected=(
     "$data/orvane/Orvane_splash.bmp"
     "$data/orvane/about.bmp"
+    "$data/orvane/WMM.COF"
     "$data/icons/hicolor/scalable/apps/orvane.svg"
     "$data/applications/orvane.desktop"
     "$metainfo"
@@ -79,6 +80,10 @@ if [ -s "$metainfo" ]; then
         echo "check-install: the metadata's last release is $released, the build is $version" >&2
         missing=1
     fi
+fi
+if ! cmp -s "$here/res/WMM.COF" "$data/orvane/WMM.COF"; then
+    echo "check-install: the installed magnetic model differs from res/" >&2
+    missing=1
 fi
 # Programs, when their rules install them.
 for program in orvane orvane-help orvane-drive; do

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "platform/platform.hpp"
 #include "shell/run_state.hpp"
@@ -30,5 +31,10 @@ std::unique_ptr<WindowProc> makeCriticalPointDialog(DialogContext&);    // 149
 std::unique_ptr<WindowProc> makePointOfNoReturnDialog(DialogContext&);  // 151
 std::unique_ptr<WindowProc> makeWeightBalanceDialog(DialogContext&);    // 150
 std::unique_ptr<WindowProc> makeConversionsDialog(DialogContext&);      // 119
+
+// The text of the world model's choice in Preferences on a given date: "World model (WMM-2025)"
+// with the name from the coefficient file, ", out of date" added outside the model's five
+// years; plain "World model" without a model.
+std::string worldModelText(const MagneticModel* model, Date today);
 
 }  // namespace orvane

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "geo/magnetic_model_file.hpp"
 #include "res/menu.hpp"
 #include "shell/command_table.hpp"
 #include "shell/help.hpp"
@@ -62,6 +63,11 @@ int runOrvane(Platform& platform, RunState& state) {
         return 0;
     }
     state = RunState{};
+    if (const auto text = platform.readDataFile(kMagneticModelFile, kMagneticModelFileLimit)) {
+        if (auto model = parseMagneticModel(*text)) {
+            state.magneticModel = std::make_shared<const MagneticModel>(std::move(*model));
+        }
+    }
     DialogContext context{state, platform};
     MainWindowProc mainProc(context);
     Window* main = platform.createMainWindow(loadString(kTitleString), mainProc);

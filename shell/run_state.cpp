@@ -6,7 +6,7 @@ namespace orvane {
 
 std::span<const NamedRecordField> recordFields(RunState& s) {
     // Rebuilt for the state asked about; the driver calls this rarely.
-    static thread_local std::array<NamedRecordField, 31> fields;
+    static thread_local std::array<NamedRecordField, 32> fields;
     FlightSummary& f = s.summary;
     DefaultData& d = s.defaults;
     fields = {{
@@ -24,6 +24,7 @@ std::span<const NamedRecordField> recordFields(RunState& s) {
         {"windSpeed", &f.windSpeed},
         {"tempCelsius", &s.preferences.tempCelsius},
         {"pressureMillibars", &s.preferences.pressureMillibars},
+        {"varModel", &s.preferences.varModel},
         {"latitude", &d.latitude},
         {"longitude", &d.longitude},
         {"basicWeight", &d.basicWeight},

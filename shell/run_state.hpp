@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string_view>
 #include <variant>
@@ -26,11 +27,16 @@ struct FlightSummary {
     std::int32_t windSpeed = 0;      // knots
 };
 
+// Which model gives the magnetic variation (PreferenceData::varModel).
+inline constexpr std::int32_t kVarModelRegional = 0;  // the three regional cubics
+inline constexpr std::int32_t kVarModelWorld = 1;     // the World Magnetic Model, when it is there
+
 // Unit preferences, stored between runs. Any nonzero value counts as Celsius or millibars in
 // the calculations; the labels of the altitude calculator test for exactly 1.
 struct PreferenceData {
-    std::int32_t tempCelsius = 0;        // 1: degrees Celsius; 0: Fahrenheit
-    std::int32_t pressureMillibars = 0;  // 1: millibars; 0: inches of mercury
+    std::int32_t tempCelsius = 0;               // 1: degrees Celsius; 0: Fahrenheit
+    std::int32_t pressureMillibars = 0;         // 1: millibars; 0: inches of mercury
+    std::int32_t varModel = kVarModelRegional;  // kVarModelWorld or kVarModelRegional
 };
 
 // Home position and aircraft data, stored between runs.
@@ -58,6 +64,8 @@ struct StopwatchState {
     std::int64_t shownSeconds = 0;
 };
 
+struct MagneticModel;
+
 struct RunState {
     FlightSummary summary;
     PreferenceData preferences;
@@ -67,6 +75,9 @@ struct RunState {
     int airspeedDrivingField = 0;     // 0 none, 1 TAS, 2 RAS, 3 Mach
     int conversionsDrivingField = 0;  // the row that drives the conversions (0: none yet)
     StopwatchState stopwatch;
+    // The World Magnetic Model read at start (null: no usable coefficient file, so the world
+    // model cannot be chosen and the regional model gives the variation).
+    std::shared_ptr<const MagneticModel> magneticModel;
 };
 
 // A field of the shared records by name, for the script driver and the tests.

@@ -174,9 +174,10 @@ UnreadSettings loadSettings(Window& owner, Registry& registry, PreferenceData& p
         // The first run: nothing stored yet, and nothing to say.
         preferences.tempCelsius = 0;
         preferences.pressureMillibars = 0;
+        preferences.varModel = kVarModelRegional;
         defaults.latitude = 0.0;
         defaults.longitude = 0.0;
-        for (const char* name : {"Temp", "Press", "Lat", "NS", "Lon", "EW"}) {
+        for (const char* name : {"Temp", "Press", "VarModel", "Lat", "NS", "Lon", "EW"}) {
             unread.names.emplace_back(name);
         }
         for (const DefaultValue& v : kDefaultValues) {
@@ -197,6 +198,14 @@ UnreadSettings loadSettings(Window& owner, Registry& registry, PreferenceData& p
         preferences.pressureMillibars = static_cast<std::int32_t>(value);
     } else {
         unread.names.emplace_back("Press");
+    }
+    // The variation model came after the first release: a store without it, or with a value
+    // that cannot be read, means the regional model, and is nothing to tell the pilot about.
+    preferences.varModel = kVarModelRegional;
+    if (readValue(owner, prefs, "VarModel", value, true)) {
+        preferences.varModel = value == 1 ? kVarModelWorld : kVarModelRegional;
+    } else {
+        unread.names.emplace_back("VarModel");
     }
     if (!prefs.close()) {
         owner.message(kCouldNotClose);
@@ -256,6 +265,11 @@ void saveSettings(Window& owner, Registry& registry, const PreferenceData& prefe
     if (!keepsStoredValue(prefs, unread, "Press",
                           preferences.pressureMillibars != loadedPreferences.pressureMillibars)) {
         writeValue(owner, prefs, "Press", signedBits(preferences.pressureMillibars));
+    }
+    // A failed write is not reported: the messages of the store are those of the first release.
+    if (!keepsStoredValue(prefs, unread, "VarModel",
+                          preferences.varModel != loadedPreferences.varModel)) {
+        writeValue(owner, prefs, "VarModel", signedBits(preferences.varModel), true);
     }
     if (!prefs.close()) {
         owner.message(kCouldNotClose);

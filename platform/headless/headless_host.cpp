@@ -143,6 +143,12 @@ bool HeadlessWindow::checked(int id) const {
     return c != nullptr && c->checked;
 }
 
+void HeadlessWindow::setEnabled(int id, bool enabled) {
+    if (HeadlessControl* c = control(id)) {
+        c->enabled = enabled;
+    }
+}
+
 void HeadlessWindow::setFocus(int id) {
     moveFocus(id);
 }
@@ -162,7 +168,7 @@ void HeadlessWindow::moveFocus(int id) {
 
 void HeadlessWindow::focusFirstControl() {
     for (const HeadlessControl& c : controls_) {
-        if ((c.style & cs::kTabStop) != 0 && c.visible && takesFocus(c)) {
+        if ((c.style & cs::kTabStop) != 0 && c.visible && c.enabled && takesFocus(c)) {
             moveFocus(c.id);
             return;
         }
@@ -365,6 +371,9 @@ HeadlessWindow& HeadlessHost::userControlWindow(int id, HeadlessControl*& contro
     if (!control->visible) {
         throw ScriptError("control " + std::to_string(id) + " is hidden");
     }
+    if (!control->enabled) {
+        throw ScriptError("control " + std::to_string(id) + " is disabled");
+    }
     return w;
 }
 
@@ -547,6 +556,11 @@ bool HeadlessHost::controlChecked(int id) const {
     return top().checked(id);
 }
 
+bool HeadlessHost::controlEnabled(int id) const {
+    const HeadlessControl* c = top().control(id);
+    return c != nullptr && c->enabled;
+}
+
 int HeadlessHost::focusedControl() const {
     return top().focus();
 }
@@ -561,8 +575,8 @@ std::string HeadlessHost::describeTop() const {
     std::string out = "title: " + w.title() + "\n";
     for (const HeadlessControl& c : const_cast<HeadlessWindow&>(w).controls()) {
         out += "  " + std::to_string(c.id) + " " + controlKindName(c.kind) +
-               (c.visible ? " visible" : " hidden") + (c.checked ? " checked" : "") + " \"" +
-               c.text + "\"\n";
+               (c.visible ? " visible" : " hidden") + (c.checked ? " checked" : "") +
+               (c.enabled ? "" : " disabled") + " \"" + c.text + "\"\n";
     }
     return out;
 }

@@ -22,6 +22,7 @@ struct HeadlessControl {
     std::string text;
     bool visible = true;
     bool checked = false;
+    bool enabled = true;
     PixelRect rect;
     std::vector<std::string> list;
 };
@@ -38,6 +39,7 @@ class HeadlessWindow : public Window {
     void move(int id, PixelRect rect) override;
     void setChecked(int id, bool checked) override;
     bool checked(int id) const override;
+    void setEnabled(int id, bool enabled) override;
     void setFocus(int id) override;
     void addListEntry(int id, std::string_view entry) override;
     void setTitle(std::string_view title) override { title_ = std::string(title); }
@@ -116,6 +118,7 @@ class HeadlessHost : public ScriptedHost {
     std::string controlText(int id) const override;
     bool controlVisible(int id) const override;
     bool controlChecked(int id) const override;
+    bool controlEnabled(int id) const override;
     int focusedControl() const override;
     std::vector<std::string> listEntries(int id) const override;
     std::string describeTop() const override;

@@ -307,6 +307,19 @@ bool QtWindow::checked(int id) const {
     return c != nullptr && checkedOf(*c);
 }
 
+void QtWindow::setEnabled(int id, bool enabled) {
+    QtControl* c = control(id);
+    if (c == nullptr) {
+        return;
+    }
+    ++silent_;  // disabling the focused control moves Qt's focus on; that is no user's doing
+    c->widget->setEnabled(enabled);
+    --silent_;
+    if (!enabled) {
+        syncQtFocus();
+    }
+}
+
 void QtWindow::checkRadio(int id) {
     // The group runs from the radio button with the group style to the next one, among the
     // radio buttons that follow each other in the template.
@@ -348,7 +361,8 @@ void QtWindow::moveFocus(int id) {
 
 void QtWindow::focusFirstControl() {
     for (const QtControl& c : controls_) {
-        if ((c.style & cs::kTabStop) != 0 && takesFocus(c.kind) && c.widget->isVisibleTo(client_)) {
+        if ((c.style & cs::kTabStop) != 0 && takesFocus(c.kind) && c.widget->isVisibleTo(client_) &&
+            c.widget->isEnabled()) {
             moveFocus(c.id);
             return;
         }

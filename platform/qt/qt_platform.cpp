@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QProcess>
 
+#include "platform/data_files.hpp"
 #include "platform/qt/data_paths.hpp"
 
 namespace orvane {
@@ -64,6 +65,14 @@ std::string QtPlatform::currencySymbol() {
 
 std::string QtPlatform::shortDateOrder() {
     return dateOrderOf(QLocale::system().dateFormat(QLocale::ShortFormat));
+}
+
+std::optional<std::string> QtPlatform::readDataFile(std::string_view name, std::size_t maxBytes) {
+    std::vector<std::string> folders{userDataFolder()};
+    for (const QString& folder : dataFolders()) {
+        folders.push_back(folder.toStdString());
+    }
+    return orvane::readDataFile(folders, name, maxBytes);
 }
 
 std::string dateOrderOf(const QString& format) {

@@ -30,6 +30,9 @@ class QtPlatform final : public Platform, private QtUi::Hooks {
     double monotonicSeconds() override;
     std::string currencySymbol() override;
     std::string shortDateOrder() override;
+    // The user's data folder ($XDG_DATA_HOME/orvane, else ~/.local/share/orvane), then the
+    // folders of the program's pictures (beside it, the installed data folder, the build tree).
+    std::optional<std::string> readDataFile(std::string_view name, std::size_t maxBytes) override;
 
   private:
     std::unique_ptr<QApplication> app_;

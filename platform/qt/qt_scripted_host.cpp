@@ -146,6 +146,7 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
     std::string controlText(int id) const override { return top().text(id); }
     bool controlVisible(int id) const override { return top().visible(id); }
     bool controlChecked(int id) const override { return top().checked(id); }
+    bool controlEnabled(int id) const override;
     int focusedControl() const override { return top().focus(); }
     std::vector<std::string> listEntries(int id) const override;
     std::string describeTop() const override;
@@ -237,6 +238,9 @@ QtControl& QtScriptedHost::userControl(int id, QtWindow*& window) const {
     }
     if (!window->visible(id)) {
         throw ScriptError("control " + number(id) + " is hidden");
+    }
+    if (!c->widget->isEnabled()) {
+        throw ScriptError("control " + number(id) + " is disabled");
     }
     return *c;
 }
@@ -472,13 +476,19 @@ std::vector<std::string> QtScriptedHost::listEntries(int id) const {
     return entries;
 }
 
+bool QtScriptedHost::controlEnabled(int id) const {
+    const QtControl* c = top().control(id);
+    return c != nullptr && c->widget->isEnabled();
+}
+
 std::string QtScriptedHost::describeTop() const {
     const QtWindow& window = top();
     std::string out = "title: " + window.title() + "\n";
     for (const QtControl& c : window.controls()) {
         out += "  " + number(c.id) + " " + controlKindName(c.kind) +
                (window.visibleOf(c) ? " visible" : " hidden") +
-               (window.checkedOf(c) ? " checked" : "") + " \"" + window.textOf(c) + "\"\n";
+               (window.checkedOf(c) ? " checked" : "") +
+               (c.widget->isEnabled() ? "" : " disabled") + " \"" + window.textOf(c) + "\"\n";
     }
     return out;
 }

@@ -52,6 +52,7 @@ class QtWindow : public QObject, public Window {
     bool visible(int id) const override;
     void move(int id, PixelRect rect) override;
     void setChecked(int id, bool checked) override;
+    void setEnabled(int id, bool enabled) override;
     bool checked(int id) const override;
     void setFocus(int id) override;
     void addListEntry(int id, std::string_view entry) override;

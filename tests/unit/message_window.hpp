@@ -22,6 +22,7 @@ class MessageWindow : public Window {
     void move(int, PixelRect) override {}
     void setChecked(int, bool) override {}
     bool checked(int) const override { return false; }
+    void setEnabled(int, bool) override {}
     void setFocus(int) override {}
     void addListEntry(int, std::string_view) override {}
     void setTitle(std::string_view) override {}

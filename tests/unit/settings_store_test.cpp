@@ -330,5 +330,57 @@ TEST(SettingsMessages, FailedCloseAtSaveIsReportedForEachKey) {
     EXPECT_EQ(window.messages, (std::vector<std::string>{kClose, kClose}));
 }
 
+// The variation model's choice came after the first release: every way it can be absent or
+// unreadable means the regional model, and none of them adds a message to the store's own.
+TEST(SettingsVarModel, StoredChoiceLoadsAndAnythingElseMeansRegionalSilently) {
+    const struct {
+        const char* what;
+        bool present;
+        RegistryValue::Type type;
+        std::uint32_t number;
+        bool failRead;
+        std::int32_t loaded;
+    } cases[] = {
+        {"world", true, RegistryValue::Type::Dword, 1, false, kVarModelWorld},
+        {"regional", true, RegistryValue::Type::Dword, 0, false, kVarModelRegional},
+        {"a number that is neither", true, RegistryValue::Type::Dword, 7, false, kVarModelRegional},
+        {"missing (a store from before)", false, RegistryValue::Type::Dword, 0, false,
+         kVarModelRegional},
+        {"a string", true, RegistryValue::Type::String, 0, false, kVarModelRegional},
+        {"a failed read", true, RegistryValue::Type::Dword, 1, true, kVarModelRegional},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        MemoryRegistry registry;
+        MessageWindow window;
+        // A store as the first release wrote it: no VarModel.
+        registry.failFromNow(RegistryOperation::Write, kPreferencesKey, "VarModel");
+        saveSettings(window, registry, PreferenceData{}, everyDefault());
+        ASSERT_EQ(registry.data().findValue(kPreferencesKey, "VarModel"), nullptr);
+        if (c.present) {
+            registry.data().setValue(kPreferencesKey, {"VarModel", c.type, c.number, "world"});
+        }
+        if (c.failRead) {
+            registry.failFromNow(RegistryOperation::Read, kPreferencesKey, "VarModel");
+        }
+        PreferenceData prefs{0, 0, kVarModelWorld};
+        DefaultData d;
+        loadSettings(window, registry, prefs, d);
+        EXPECT_TRUE(window.messages.empty());
+        EXPECT_EQ(prefs.varModel, c.loaded);
+    }
+}
+
+TEST(SettingsVarModel, SavedWithThePreferencesAndAFailedWriteSaysNothing) {
+    MemoryRegistry registry;
+    MessageWindow window;
+    saveSettings(window, registry, PreferenceData{0, 0, kVarModelWorld}, everyDefault());
+    EXPECT_EQ(stored(registry, kPreferencesKey, "VarModel"), 1u);
+    registry.failFromNow(RegistryOperation::Write, kPreferencesKey, "VarModel");
+    saveSettings(window, registry, PreferenceData{0, 0, kVarModelRegional}, everyDefault());
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_EQ(stored(registry, kPreferencesKey, "VarModel"), 1u);
+}
+
 }  // namespace
 }  // namespace orvane

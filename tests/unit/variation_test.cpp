@@ -26,32 +26,39 @@ void expectModel(const ModelCase* cases, std::size_t count) {
 
 TEST(VariationModel, EachRegionGivesItsVariation) {
     const ModelCase cases[] = {
-        {40.0, 100.0, "8.5\u00b0E"},
-        {40.0, 95.0, "5.0\u00b0E"},
-        {40.0, 105.0, "11.5\u00b0E"},
-        {50.0, 5.0, "1.7\u00b0W"},
-        {51.5, 0.0, "3.8\u00b0W"},
-        {60.0, 150.0, "24.3\u00b0E"},
-        // Region 2 takes west longitudes positive like the others.
-        {64.1, 21.9, "5.2\u00b0E"},
-        {64.1, -21.9, "no calc"},
+        {40.0, 100.0, "8.5\u00b0E"}, {40.0, 95.0, "5.0\u00b0E"}, {40.0, 105.0, "11.5\u00b0E"},
+        {50.0, 5.0, "5.5\u00b0W"},   {51.5, 0.0, "3.8\u00b0W"},  {60.0, 150.0, "24.3\u00b0E"},
         {45.0, 30.0, "no calc"},
     };
     expectModel(cases, std::size(cases));
     EXPECT_NEAR(variationModel(40.0, 100.0), -8.4962, 5e-5);
-    EXPECT_NEAR(variationModel(50.0, 5.0), 1.6756, 5e-5);
+    EXPECT_NEAR(variationModel(60.0, 150.0), -24.2823, 5e-5);
+}
+
+// Fault: the European cubic was evaluated with west longitudes positive, though it was fitted
+// with east ones; its box then lay mostly over the Atlantic and its values were up to 24 degrees
+// off (Frankfurt 7.1W, Reykjavik inside the box at 5.2E).
+TEST(VariationModel, EuropeTakesEastLongitudesPositive) {
+    const ModelCase cases[] = {
+        {50.03, -8.57, "0.5\u00b0W"},  // Frankfurt
+        {64.1, -21.9, "5.2\u00b0E"},   // 21.9E, in Finland's latitudes
+        {64.1, 21.9, "no calc"},       // Reykjavik, west of the box
+        {60.0, -10.0, "0.7\u00b0W"},   // 10E
+        {60.0, 10.0, "no calc"},       // 10W, on the western bound
+        {51.5, 0.0, "3.8\u00b0W"},     // on the prime meridian the sign makes no difference
+    };
+    expectModel(cases, std::size(cases));
+    EXPECT_NEAR(variationModel(50.0, 5.0), 5.5146, 5e-5);
     EXPECT_NEAR(variationModel(60.0, 150.0), -24.2823, 5e-5);
 }
 
 TEST(VariationModel, PointsOnABoundLieOutside) {
     const ModelCase cases[] = {
-        {50.0, 100.0, "no calc"},        {24.0, 80.0, "no calc"},
-        {40.0, 66.0, "no calc"},         {40.0, 125.0, "no calc"},
-        {36.0, 0.0, "no calc"},          {68.0, 0.0, "no calc"},
-        {60.0, -10.0, "no calc"},        {60.0, 28.0, "no calc"},
-        {54.0, 150.0, "no calc"},        {60.0, 130.0, "no calc"},
-        {60.0, 172.0, "no calc"},        {49.999, 100.0, "8.7\u00b0E"},
-        {54.0001, 150.0, "24.2\u00b0E"}, {60.0, -9.99, "11.0\u00b0W"},
+        {50.0, 100.0, "no calc"},        {24.0, 80.0, "no calc"},     {40.0, 66.0, "no calc"},
+        {40.0, 125.0, "no calc"},        {36.0, 0.0, "no calc"},      {68.0, 0.0, "no calc"},
+        {60.0, 10.0, "no calc"},         {60.0, -28.0, "no calc"},    {54.0, 150.0, "no calc"},
+        {60.0, 130.0, "no calc"},        {60.0, 172.0, "no calc"},    {49.999, 100.0, "8.7\u00b0E"},
+        {54.0001, 150.0, "24.2\u00b0E"}, {60.0, 9.99, "11.0\u00b0W"}, {60.0, -27.99, "7.1\u00b0E"},
     };
     expectModel(cases, std::size(cases));
     // Region 3 has no northern bound; a point that is no number is in no region.

@@ -237,6 +237,18 @@ void Driver::execute(const ScriptLine& line) {
                            w.size() > 3 ? (w[3] == "@" ? "" : w[3]) : "");
     } else if (verb == "store-dump") {
         out_ << store_.data().toText();
+    } else if (verb == "data-file") {
+        need(w, 3, "data-file NAME FILE | data-file NAME missing");
+        if (w[2] == "missing") {
+            host_.setDataFile(w[1], std::nullopt);
+        } else {
+            // A relative FILE is taken from the script's folder.
+            const std::size_t slash = file_.rfind('/');
+            const bool relative = w[2].empty() || w[2][0] != '/';
+            host_.setDataFile(w[1], relative && slash != std::string::npos
+                                        ? file_.substr(0, slash + 1) + w[2]
+                                        : w[2]);
+        }
     } else if (verb == "help-viewer") {
         need(w, 2, "help-viewer missing");
         host_.setHelpViewerMissing(w[1] == "missing");
@@ -353,8 +365,8 @@ void Driver::expect(const std::vector<std::string>& w) {
         const int got = host_.programRunning() ? host_.topTemplate() : -1;
         check(got == toInt(w[2]), "dialog " + w[2], std::to_string(got));
     } else if (what == "visible" || what == "hidden" || what == "checked" || what == "unchecked" ||
-               what == "focus") {
-        need(w, 3, "expect visible|hidden|checked|unchecked|focus ID");
+               what == "focus" || what == "enabled" || what == "disabled") {
+        need(w, 3, "expect visible|hidden|checked|unchecked|enabled|disabled|focus ID");
         const int id = toInt(w[2]);
         if (!host_.hasControl(id)) {
             throw ScriptError("no control " + w[2] + " in the top window");
@@ -365,6 +377,10 @@ void Driver::expect(const std::vector<std::string>& w) {
             const bool v = host_.controlVisible(id);
             ok = v == (what == "visible");
             got = v ? "visible" : "hidden";
+        } else if (what == "enabled" || what == "disabled") {
+            const bool e = host_.controlEnabled(id);
+            ok = e == (what == "enabled");
+            got = e ? "enabled" : "disabled";
         } else if (what == "focus") {
             const int f = host_.focusedControl();
             ok = f == id;

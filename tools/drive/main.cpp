@@ -89,6 +89,10 @@ int main(int argc, char** argv) {
             return 2;
 #endif
         }
+#ifdef ORVANE_MODEL_FILE
+        // The magnetic model the program ships with, whatever the user's data folder holds.
+        host->setDataFile("WMM.COF", std::string(ORVANE_MODEL_FILE));
+#endif
         orvane::Driver driver(*host, *store, std::cout);
         if (!driver.run(name, text)) {
             errors = true;

@@ -55,6 +55,7 @@ const char kSeedFile[] =
     "@=\"Preference data\"\n"
     "\"Temp\"=dword:00000001\n"
     "\"Press\"=dword:00000001\n"
+    "\"VarModel\"=dword:00000000\n"
     "\"Extra\"=\"kept\"\n"
     "\n"
     "[HKEY_LOCAL_MACHINE\\software\\Kelbrin Software\\kq7d\\def]\n"
@@ -119,31 +120,43 @@ struct Step {
 // The load and the save, step by step, as the settings store makes them.
 const Step kLoadSteps[] = {
     {Op::Open, &kPrefs, "", nullptr},  // the first run: nothing to say, and the load stops
-    {Op::Read, &kPrefs, "Temp", kRead},  {Op::Read, &kPrefs, "Press", kRead},
-    {Op::Close, &kPrefs, "", kClose},    {Op::Open, &kDefs, "", kOpen},
-    {Op::Read, &kDefs, "Lat", kRead},    {Op::Read, &kDefs, "NS", nullptr},
-    {Op::Read, &kDefs, "Lon", kRead},    {Op::Read, &kDefs, "EW", nullptr},
-    {Op::Read, &kDefs, "BasicW", kRead}, {Op::Read, &kDefs, "BasicA", kRead},
-    {Op::Read, &kDefs, "Fuel", kRead},   {Op::Read, &kDefs, "Row1", kRead},
-    {Op::Read, &kDefs, "Row2", kRead},   {Op::Read, &kDefs, "Row3", kRead},
-    {Op::Read, &kDefs, "Bags1", kRead},  {Op::Read, &kDefs, "Bags2", kRead},
-    {Op::Read, &kDefs, "Aux", kRead},    {Op::Read, &kDefs, "Tas", kRead},
-    {Op::Read, &kDefs, "Cons", kRead},   {Op::Read, &kDefs, "Hrcost", kRead},
+    {Op::Read, &kPrefs, "Temp", kRead},
+    {Op::Read, &kPrefs, "Press", kRead},
+    {Op::Read, &kPrefs, "VarModel", nullptr},
+    {Op::Close, &kPrefs, "", kClose},
+    {Op::Open, &kDefs, "", kOpen},
+    {Op::Read, &kDefs, "Lat", kRead},
+    {Op::Read, &kDefs, "NS", nullptr},
+    {Op::Read, &kDefs, "Lon", kRead},
+    {Op::Read, &kDefs, "EW", nullptr},
+    {Op::Read, &kDefs, "BasicW", kRead},
+    {Op::Read, &kDefs, "BasicA", kRead},
+    {Op::Read, &kDefs, "Fuel", kRead},
+    {Op::Read, &kDefs, "Row1", kRead},
+    {Op::Read, &kDefs, "Row2", kRead},
+    {Op::Read, &kDefs, "Row3", kRead},
+    {Op::Read, &kDefs, "Bags1", kRead},
+    {Op::Read, &kDefs, "Bags2", kRead},
+    {Op::Read, &kDefs, "Aux", kRead},
+    {Op::Read, &kDefs, "Tas", kRead},
+    {Op::Read, &kDefs, "Cons", kRead},
+    {Op::Read, &kDefs, "Hrcost", kRead},
     {Op::Close, &kDefs, "", kClose},
 };
 const Step kSaveSteps[] = {
-    {Op::Create, &kPrefs, "", kCreate},  {Op::Write, &kPrefs, "", kSet},
-    {Op::Write, &kPrefs, "Temp", kSet},  {Op::Write, &kPrefs, "Press", kSet},
-    {Op::Close, &kPrefs, "", kClose},    {Op::Create, &kDefs, "", kCreate},
-    {Op::Write, &kDefs, "", kSet},       {Op::Write, &kDefs, "Lat", kSet},
-    {Op::Write, &kDefs, "NS", nullptr},  {Op::Write, &kDefs, "Lon", kSet},
-    {Op::Write, &kDefs, "EW", nullptr},  {Op::Write, &kDefs, "BasicW", kSet},
-    {Op::Write, &kDefs, "BasicA", kSet}, {Op::Write, &kDefs, "Fuel", kSet},
-    {Op::Write, &kDefs, "Row1", kSet},   {Op::Write, &kDefs, "Row2", kSet},
-    {Op::Write, &kDefs, "Row3", kSet},   {Op::Write, &kDefs, "Bags1", kSet},
-    {Op::Write, &kDefs, "Bags2", kSet},  {Op::Write, &kDefs, "Aux", kSet},
-    {Op::Write, &kDefs, "Tas", kSet},    {Op::Write, &kDefs, "Cons", kSet},
-    {Op::Write, &kDefs, "Hrcost", kSet}, {Op::Close, &kDefs, "", kClose},
+    {Op::Create, &kPrefs, "", kCreate},        {Op::Write, &kPrefs, "", kSet},
+    {Op::Write, &kPrefs, "Temp", kSet},        {Op::Write, &kPrefs, "Press", kSet},
+    {Op::Write, &kPrefs, "VarModel", nullptr}, {Op::Close, &kPrefs, "", kClose},
+    {Op::Create, &kDefs, "", kCreate},         {Op::Write, &kDefs, "", kSet},
+    {Op::Write, &kDefs, "Lat", kSet},          {Op::Write, &kDefs, "NS", nullptr},
+    {Op::Write, &kDefs, "Lon", kSet},          {Op::Write, &kDefs, "EW", nullptr},
+    {Op::Write, &kDefs, "BasicW", kSet},       {Op::Write, &kDefs, "BasicA", kSet},
+    {Op::Write, &kDefs, "Fuel", kSet},         {Op::Write, &kDefs, "Row1", kSet},
+    {Op::Write, &kDefs, "Row2", kSet},         {Op::Write, &kDefs, "Row3", kSet},
+    {Op::Write, &kDefs, "Bags1", kSet},        {Op::Write, &kDefs, "Bags2", kSet},
+    {Op::Write, &kDefs, "Aux", kSet},          {Op::Write, &kDefs, "Tas", kSet},
+    {Op::Write, &kDefs, "Cons", kSet},         {Op::Write, &kDefs, "Hrcost", kSet},
+    {Op::Close, &kDefs, "", kClose},
 };
 
 struct Fault {

@@ -141,12 +141,13 @@ struct StoredValue {
 
 // Every number the program saves, in the order it saves them.
 const StoredValue kStoredValues[] = {
-    {kPreferencesKey, "Temp"}, {kPreferencesKey, "Press"}, {kDefaultsKey, "Lat"},
-    {kDefaultsKey, "NS"},      {kDefaultsKey, "Lon"},      {kDefaultsKey, "EW"},
-    {kDefaultsKey, "BasicW"},  {kDefaultsKey, "BasicA"},   {kDefaultsKey, "Fuel"},
-    {kDefaultsKey, "Row1"},    {kDefaultsKey, "Row2"},     {kDefaultsKey, "Row3"},
-    {kDefaultsKey, "Bags1"},   {kDefaultsKey, "Bags2"},    {kDefaultsKey, "Aux"},
-    {kDefaultsKey, "Tas"},     {kDefaultsKey, "Cons"},     {kDefaultsKey, "Hrcost"},
+    {kPreferencesKey, "Temp"}, {kPreferencesKey, "Press"}, {kPreferencesKey, "VarModel"},
+    {kDefaultsKey, "Lat"},     {kDefaultsKey, "NS"},       {kDefaultsKey, "Lon"},
+    {kDefaultsKey, "EW"},      {kDefaultsKey, "BasicW"},   {kDefaultsKey, "BasicA"},
+    {kDefaultsKey, "Fuel"},    {kDefaultsKey, "Row1"},     {kDefaultsKey, "Row2"},
+    {kDefaultsKey, "Row3"},    {kDefaultsKey, "Bags1"},    {kDefaultsKey, "Bags2"},
+    {kDefaultsKey, "Aux"},     {kDefaultsKey, "Tas"},      {kDefaultsKey, "Cons"},
+    {kDefaultsKey, "Hrcost"},
 };
 constexpr std::size_t kStoredCount = std::size(kStoredValues);
 
@@ -162,6 +163,7 @@ std::vector<std::uint32_t> storedNumbers(const PreferenceData& p, const DefaultD
     std::vector<std::uint32_t> n;
     n.push_back(static_cast<std::uint32_t>(p.tempCelsius));
     n.push_back(static_cast<std::uint32_t>(p.pressureMillibars));
+    n.push_back(static_cast<std::uint32_t>(p.varModel));
     n.push_back(encodeHundredths(d.latitude));
     n.push_back(d.latitude < 0.0 ? 1u : 0u);
     n.push_back(encodeHundredths(d.longitude));
@@ -180,10 +182,11 @@ std::vector<std::uint32_t> storedNumbers(const PreferenceData& p, const DefaultD
 void loadedFrom(const std::vector<std::uint32_t>& n, PreferenceData& p, DefaultData& d) {
     p.tempCelsius = static_cast<std::int32_t>(n[0]);
     p.pressureMillibars = static_cast<std::int32_t>(n[1]);
-    d.latitude = decodeHundredths(n[2]) * (n[3] == 1 ? -1.0 : 1.0);
-    d.longitude = decodeHundredths(n[4]) * (n[5] == 1 ? -1.0 : 1.0);
-    d.basicWeight = static_cast<std::int32_t>(n[6]);
-    std::size_t i = 7;
+    p.varModel = n[2] == 1 ? kVarModelWorld : kVarModelRegional;
+    d.latitude = decodeHundredths(n[3]) * (n[4] == 1 ? -1.0 : 1.0);
+    d.longitude = decodeHundredths(n[5]) * (n[6] == 1 ? -1.0 : 1.0);
+    d.basicWeight = static_cast<std::int32_t>(n[7]);
+    std::size_t i = 8;
     for (auto arm : kArms) {
         d.*arm = decodeTruncated(n[i++]);
     }
@@ -309,6 +312,9 @@ Outcome Monkey::run() {
     }
 
     host_.setActionSource(this);
+#ifdef ORVANE_MODEL_FILE
+    host_.setDataFile("WMM.COF", std::string(ORVANE_MODEL_FILE));
+#endif
     host_.onMessageBox = [this](const std::string& text) {
         ++outcome_.messages;
         newMessages_.push_back(text);
@@ -506,7 +512,8 @@ void Monkey::actInDialog(int templateId) {
     std::vector<int> fields, buttons, lists;
     if (tmpl != nullptr) {
         for (const ControlTemplate& c : tmpl->controls) {
-            if (c.id < 0 || !host_.hasControl(c.id) || !host_.controlVisible(c.id)) {
+            if (c.id < 0 || !host_.hasControl(c.id) || !host_.controlVisible(c.id) ||
+                !host_.controlEnabled(c.id)) {
                 continue;
             }
             const bool editable = (c.kind == ControlKind::Edit || c.kind == ControlKind::Combo) &&
@@ -672,10 +679,10 @@ void Monkey::checkLoaded() {
     }
     // The fields the settings file keeps.
     static const std::set<std::string> kStored = {
-        "tempCelsius", "pressureMillibars", "latitude", "longitude", "basicWeight",
-        "basicArm",    "fuelArm",           "row1Arm",  "row2Arm",   "row3Arm",
-        "bags1Arm",    "bags2Arm",          "auxArm",   "tas",       "fuelFlow",
-        "hourlyCost"};
+        "tempCelsius", "pressureMillibars", "varModel", "latitude", "longitude",
+        "basicWeight", "basicArm",          "fuelArm",  "row1Arm",  "row2Arm",
+        "row3Arm",     "bags1Arm",          "bags2Arm", "auxArm",   "tas",
+        "fuelFlow",    "hourlyCost"};
     std::size_t i = 0;
     for (const NamedRecordField& f : recordFields(state_)) {
         const std::string name(f.name);
