@@ -35,6 +35,7 @@ using orvane::bench::kFloorPrefix;
 using orvane::bench::kLoopName;
 using orvane::bench::kOperationPrefix;
 using orvane::bench::kTapPrefix;
+using orvane::bench::kTimedPrefix;
 
 // Keeps the least CPU time per iteration of every benchmark, in nanoseconds, and passes the runs
 // on to the console report.
@@ -213,6 +214,21 @@ int printTable(const Collector& c, const std::map<std::string, CallCounts>& call
         row("  " + name.substr(std::strlen(kTapPrefix)), number(us, 2), number(target, 0),
             number(us / target, 2), met ? "met" : "MISSED", "");
     }
+    std::printf("\n");
+    row("held to a time per call", "us", "target us", "ratio",
+        "<= " + number(orvane::bench::kTimedTargetMicroseconds, 0), "");
+    for (const auto& [family, name] : c.order) {
+        const double ns = c.best.at(name);
+        if (name.rfind(kTimedPrefix, 0) != 0) {
+            continue;
+        }
+        const double us = ns / 1000.0;
+        const double target = orvane::bench::kTimedTargetMicroseconds;
+        const bool met = us <= target;
+        missed += met ? 0 : 1;
+        row("  " + name.substr(std::strlen(kTimedPrefix)), number(us, 3), number(target, 0),
+            number(us / target, 2), met ? "met" : "MISSED", "");
+    }
     for (const auto& [name, message] : c.errors) {
         std::printf("error: %s: %s\n", name.c_str(), message.c_str());
         ++missed;
@@ -236,6 +252,7 @@ int main(int argc, char** argv) {
     }
     orvane::bench::registerCalculationBenchmarks();
     orvane::bench::registerTapBenchmarks();
+    orvane::bench::registerTimedBenchmarks();
 
     Collector collector;
     collector.SetOutputStream(&std::cerr);
