@@ -80,6 +80,12 @@ if [ -s "$metainfo" ]; then
         echo "check-install: the metadata's last release is $released, the build is $version" >&2
         missing=1
     fi
+    # Software centres start the program through the desktop entry the metadata names.
+    launchable="$(sed -n 's/.*<launchable type="desktop-id">\([^<]*\)<.*/\1/p' "$metainfo")"
+    if [ -z "$launchable" ] || [ ! -s "$data/applications/$launchable" ]; then
+        echo "check-install: the metadata launches '$launchable', which is not installed" >&2
+        missing=1
+    fi
 fi
 if ! cmp -s "$here/res/WMM.COF" "$data/orvane/WMM.COF"; then
     echo "check-install: the installed magnetic model differs from res/" >&2
