@@ -29,6 +29,9 @@ class QuietPlatform : public Platform {
     double monotonicSeconds() override { return 0.0; }
     std::string currencySymbol() override { return "$"; }
     std::string shortDateOrder() override { return "0"; }
+    std::optional<std::string> readDataFile(std::string_view, std::size_t) override {
+        return std::nullopt;
+    }
 
   private:
     MemoryRegistry registry_;
