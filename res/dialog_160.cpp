@@ -37,7 +37,8 @@ const ControlTemplate kControls[] = {
 }  // namespace
 
 const DialogTemplate kAircraftTemplate = {
-    160,      "Aircraft", 157, 169, "Tahoma", 8, ds::kCaption | ds::kContextHelp | ds::kDoneButton,
-    kControls};
+    160, "Aircraft", 157, 169, "Tahoma", 8,
+    // Done keeps the limits typed; there is no way out that would drop them unchecked.
+    ds::kCaption | ds::kContextHelp | ds::kDoneButton | ds::kDoneOnly, kControls};
 
 }  // namespace orvane
