@@ -1,21 +1,19 @@
 // The weight-and-balance sheet: eight stations, each a weight and an arm, with every moment, the
 // totals and the centre of gravity following as the pilot types. The basic weight and the eight
 // arms are the aircraft's constants, shown from the defaults at opening and stored back on OK;
-// the total weight and the centre of gravity go to the summary panel while the sheet is open.
+// the total weight and the centre of gravity go to the summary panel while the sheet is open, and
+// the line under the totals says whether the current aircraft's limits allow that loading.
 #include "perf/weight_balance_dialog.hpp"
 
 #include "calc/numbers.hpp"
+#include "perf/aircraft_dialog.hpp"
+#include "perf/envelope.hpp"
 #include "shell/dialogs.hpp"
 #include "shell/help.hpp"
 
 namespace orvane {
 
 namespace {
-
-// Arms are held in tenths of the arm unit and shown in whole units with one decimal.
-constexpr double kArmShownPerHeld = 0.1;
-constexpr double kArmHeldPerShown = 10.0;
-constexpr const char* kArmFormat = "%1.1f";
 
 // Whether the control is one of the sixteen weight and arm fields. The moments and totals are
 // written by the sheet itself: their change notifications must not recalculate (they would
@@ -34,6 +32,7 @@ class WeightBalanceDialog : public WindowProc {
     explicit WeightBalanceDialog(DialogContext& context)
         : summary_(context.state.summary),
           defaults_(context.state.defaults),
+          fleet_(context.state.aircraft),
           platform_(context.platform) {}
 
     void onOpen(Window& window) override {
@@ -84,6 +83,15 @@ class WeightBalanceDialog : public WindowProc {
         window.setText(kCentreOfGravityId, formatReal(kCentreOfGravityFormat, wb.centreOfGravity));
         storeFinite(summary_.takeOffWeight, wb.totalWeight);
         storeFinite(summary_.centreOfGravity, wb.centreOfGravity);
+        // Whether the current aircraft may fly so loaded.
+        std::int32_t maxTakeOffWeight = 0;
+        std::span<const EnvelopePoint> envelope;
+        if (fleet_.current < fleet_.profiles.size()) {
+            maxTakeOffWeight = fleet_.profiles[fleet_.current].maxTakeOffWeight;
+            envelope = fleet_.profiles[fleet_.current].envelope;
+        }
+        window.setText(kLoadingStatusId, loadingStatus(wb.totalWeight, wb.centreOfGravity,
+                                                       maxTakeOffWeight, envelope));
     }
 
     // OK: the basic weight truncated to whole units (a value that is not a number or does not
@@ -101,6 +109,7 @@ class WeightBalanceDialog : public WindowProc {
 
     FlightSummary& summary_;
     DefaultData& defaults_;
+    const AircraftFleet& fleet_;
     Platform& platform_;
 };
 

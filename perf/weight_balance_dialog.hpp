@@ -38,6 +38,11 @@ inline constexpr int kTotalWeightId = 1071;
 inline constexpr int kTotalMomentId = 1072;
 inline constexpr int kCentreOfGravityId = 1073;
 
+// Arms are held in tenths of the arm unit and shown in whole units with one decimal.
+inline constexpr double kArmShownPerHeld = 0.1;
+inline constexpr double kArmHeldPerShown = 10.0;
+inline constexpr const char* kArmFormat = "%1.1f";
+
 // The help page of the sheet.
 inline constexpr const char* kWeightBalanceHelp = "wbal.htp";
 

@@ -447,6 +447,8 @@ std::string renderRegistryFile(const RegistryData& data, const RegistryDocument&
                     writeValue(*now->second, lineEndOf(item.raw));
                 }
             }
+        } else if (item.kind == Item::Kind::Key && keyByPath.count(folded(item.path)) == 0) {
+            // A key deleted since the file was read: its header goes with its values.
         } else {
             endLine();
             out += item.raw;

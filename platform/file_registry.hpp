@@ -70,7 +70,8 @@ inline constexpr std::size_t kMaxRegistryValues = 100000;
 bool parseRegistryFile(std::string_view text, RegistryData& data, RegistryDocument& document);
 
 // The file's text for data: the document's lines with changed values rewritten in place, values
-// that are new added after the last value of their key, and new keys at the end. With an empty
+// that are new added after the last value of their key, new keys at the end, and the header and
+// values of a key that data no longer has left out. With an empty
 // document, the plain export text ("REGEDIT4", a blank line, each key with its values and a
 // blank line).
 std::string renderRegistryFile(const RegistryData& data, const RegistryDocument& document);

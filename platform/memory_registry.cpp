@@ -61,6 +61,46 @@ bool MemoryRegistry::readDword(Key key, std::string_view name, std::uint32_t& va
     return true;
 }
 
+bool MemoryRegistry::readString(Key key, std::string_view name, std::string& value) {
+    const std::string* path = pathOf(key);
+    if (path == nullptr || fails(RegistryOperation::Read, *path, name)) {
+        return false;
+    }
+    const RegistryValue* v = data_.findValue(*path, name);
+    if (v == nullptr || v->type != RegistryValue::Type::String) {
+        return false;
+    }
+    value = v->text;
+    return true;
+}
+
+bool MemoryRegistry::subkey(std::string_view path, std::size_t index, std::string& name) {
+    if (fails(RegistryOperation::Open, path, {})) {
+        return false;
+    }
+    const std::size_t prefix = path.size() + 1;
+    for (const RegistryKey& k : data_.keys()) {
+        // A direct subkey: the path, a backslash, and a name without one.
+        if (k.path.size() <= prefix || k.path[prefix - 1] != '\\' ||
+            !sameRegistryName(std::string_view(k.path).substr(0, prefix - 1), path) ||
+            k.path.find('\\', prefix) != std::string::npos) {
+            continue;
+        }
+        if (index-- == 0) {
+            name = k.path.substr(prefix);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool MemoryRegistry::deleteKey(std::string_view path) {
+    if (fails(RegistryOperation::Write, path, {}) || !data_.removeKey(path)) {
+        return false;
+    }
+    return commit();
+}
+
 bool MemoryRegistry::hasValue(Key key, std::string_view name) {
     const std::string* path = pathOf(key);
     return path != nullptr && data_.findValue(*path, name) != nullptr;

@@ -18,10 +18,13 @@ class MemoryRegistry : public Registry {
     bool open(std::string_view path, Key& key) override;
     bool create(std::string_view path, Key& key) override;
     bool readDword(Key key, std::string_view name, std::uint32_t& value) override;
+    bool readString(Key key, std::string_view name, std::string& value) override;
+    bool subkey(std::string_view path, std::size_t index, std::string& name) override;
     bool hasValue(Key key, std::string_view name) override;
     bool writeDword(Key key, std::string_view name, std::uint32_t value) override;
     bool writeString(Key key, std::string_view name, std::string_view value) override;
     bool close(Key key) override;
+    bool deleteKey(std::string_view path) override;
 
     // From now on, the operation fails for that key and value; an empty key means every key, an
     // empty name every value.

@@ -81,6 +81,10 @@ class Window {
     virtual void setFocus(int id) = 0;
     // Appends an entry to a combo box's drop-down list; the box's own text does not change.
     virtual void addListEntry(int id, std::string_view entry) = 0;
+    // Empties a combo box's drop-down list; the box's own text does not change.
+    virtual void clearList(int id) = 0;
+    // Asks the window system to paint an owner-drawn control again (WindowProc::onDrawItem).
+    virtual void redraw(int id) = 0;
 
     virtual void setTitle(std::string_view title) = 0;
     virtual std::string title() const = 0;
@@ -89,6 +93,9 @@ class Window {
     virtual void end(int result) = 0;
     // A message box owned by this window: the text only, one OK button; blocks until confirmed.
     virtual void message(std::string_view text) = 0;
+    // A question owned by this window: the text only, Yes and No buttons; blocks until answered.
+    // Returns true for Yes.
+    virtual bool ask(std::string_view text) = 0;
     // Window timers by id; stopping a timer that does not run is harmless.
     virtual void startTimer(int id, int periodMs) = 0;
     virtual void stopTimer(int id) = 0;
@@ -117,6 +124,9 @@ class WindowProc {
     // A tap (stylus down) on the window itself, outside any control.
     virtual void onTap(Window&) {}
     virtual void onPaint(Window&, Painter&) {}
+    // Paints an owner-drawn control (style cs::kOwnerDraw) of a dialog, whose area is (0, 0) to
+    // (width, height) in the painter's pixels.
+    virtual void onDrawItem(Window&, int /*id*/, Painter&, int /*width*/, int /*height*/) {}
     // A close request to the main window; the default destroys it.
     virtual void onCloseRequest(Window& window) { window.end(0); }
     // The main window's destruction.
@@ -132,12 +142,20 @@ class Registry {
     virtual bool open(std::string_view path, Key& key) = 0;
     virtual bool create(std::string_view path, Key& key) = 0;
     virtual bool readDword(Key key, std::string_view name, std::uint32_t& value) = 0;
+    // A string value; fails when the value is missing or not a string.
+    virtual bool readString(Key key, std::string_view name, std::string& value) = 0;
+    // The name of the index-th subkey (from 0, in the store's order) of the key at path, which
+    // need not exist itself (as in a registry, a subkey makes its parent); false past the last.
+    virtual bool subkey(std::string_view path, std::size_t index, std::string& name) = 0;
     // Whether the key holds a value of that name, of any type, readable or not.
     virtual bool hasValue(Key key, std::string_view name) = 0;
     virtual bool writeDword(Key key, std::string_view name, std::uint32_t value) = 0;
     // An empty name writes the key's unnamed (default) value.
     virtual bool writeString(Key key, std::string_view name, std::string_view value) = 0;
     virtual bool close(Key key) = 0;
+    // Deletes a key with its values (its subkeys stay); false when it is not there or cannot be
+    // deleted.
+    virtual bool deleteKey(std::string_view path) = 0;
 };
 
 struct Date {

@@ -45,6 +45,16 @@ RegistryKey& RegistryData::ensureKey(std::string_view path) {
     return keys_.back();
 }
 
+bool RegistryData::removeKey(std::string_view path) {
+    for (auto it = keys_.begin(); it != keys_.end(); ++it) {
+        if (sameRegistryName(it->path, path)) {
+            keys_.erase(it);
+            return true;
+        }
+    }
+    return false;
+}
+
 const RegistryValue* RegistryData::findValue(std::string_view path, std::string_view name) const {
     const RegistryKey* k = findKey(path);
     if (k == nullptr) {

@@ -40,6 +40,8 @@ class RegistryData {
     RegistryKey& ensureKey(std::string_view path);
     const RegistryValue* findValue(std::string_view path, std::string_view name) const;
     void setValue(std::string_view path, RegistryValue value);
+    // Removes the key with its values; false when there is none.
+    bool removeKey(std::string_view path);
 
     const std::vector<RegistryKey>& keys() const { return keys_; }
     // Keys of other hives read from a file, kept whole as their text to be written back.

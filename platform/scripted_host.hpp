@@ -48,6 +48,9 @@ class ScriptedHost : public Platform {
     virtual void setActionSource(ActionSource* source) = 0;
     // Called with the text of every message box as it appears (the host confirms it).
     std::function<void(const std::string&)> onMessageBox;
+    // Called with the text of every question (a Yes/No message box) as it appears; the host
+    // answers Yes when it returns true. Unset: every question is answered Yes.
+    std::function<bool(const std::string&)> onQuestion;
 
     // The world.
     virtual void setDate(Date date) = 0;

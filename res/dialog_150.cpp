@@ -1,5 +1,6 @@
 // Template 150: the weight-and-balance sheet. Eight station rows (label, weight, arm, moment)
-// under the column headings, and the totals in a frame below.
+// under the column headings, the totals in a frame below, and under them the line that says
+// whether the loading is within the aircraft's limits.
 #include "res/dialogs.hpp"
 
 namespace orvane {
@@ -11,12 +12,13 @@ constexpr unsigned kEntry = cs::kTabStop | cs::kBorder | cs::kAutoScroll;
 constexpr unsigned kResult = cs::kReadOnly | cs::kBorder | cs::kAutoScroll;
 
 // Columns (x, width) and rows (y of row 1, pitch) in dialog units. Tahoma 8 gives about 1.5
-// pixels a unit across and 1.6 down: the 157 units are about 235 pixels.
+// pixels a unit across and 1.4 down: the 157 by 169 units are about 235 by 236 pixels. The rows
+// stand one unit apart so that the status line fits under the totals within those 169 units.
 constexpr int kLabelX = 3, kLabelW = 24;
 constexpr int kWeightX = 29, kWeightW = 38;
 constexpr int kArmX = 70, kArmW = 34;
 constexpr int kMomentX = 107, kMomentW = 47;
-constexpr int kRowY = 12, kPitch = 13, kEditH = 12, kTextH = 8;
+constexpr int kRowY = 12, kPitch = 12, kEditH = 11, kTextH = 8;
 constexpr int rowY(int n) {
     return kRowY + n * kPitch;
 }
@@ -24,13 +26,15 @@ constexpr int labelY(int n) {
     return rowY(n) + 2;
 }
 
-// The totals frame and its three rows.
-constexpr int kFrameY = rowY(8) + 2, kFrameH = 49;
+// The totals frame and its three rows, then the status line (two lines of text, for both
+// faults at once).
+constexpr int kFrameY = rowY(8) + 1, kFrameH = 42;
 constexpr int kTotalLabelX = 10, kTotalLabelW = 62;
 constexpr int kTotalX = 74, kTotalW = 50;
 constexpr int totalY(int n) {
-    return kFrameY + 7 + n * kPitch;
+    return kFrameY + 5 + n * kPitch;
 }
+constexpr int kStatusY = kFrameY + kFrameH + 2, kStatusH = 2 * kTextH;
 
 // clang-format off
 const ControlTemplate kControls[] = {
@@ -85,6 +89,7 @@ const ControlTemplate kControls[] = {
     {1072, K::Edit, "", kTotalX, totalY(1), kTotalW, kEditH, kResult},
     {-1, K::Static, "Center of Gravity", kTotalLabelX, totalY(2) + 2, kTotalLabelW, kTextH, 0},
     {1073, K::Edit, "", kTotalX, totalY(2), kTotalW, kEditH, kResult},
+    {1080, K::Static, "", kLabelX, kStatusY, 157 - 2 * kLabelX, kStatusH, cs::kCentre},
 };
 // clang-format on
 

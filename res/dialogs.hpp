@@ -18,5 +18,6 @@ extern const DialogTemplate kSunriseSunsetTemplate;    // 153
 extern const DialogTemplate kGreatCircleTemplate;      // 154
 extern const DialogTemplate kDisclaimerTemplate;       // 155
 extern const DialogTemplate kAboutTemplate;            // 159
+extern const DialogTemplate kAircraftTemplate;         // 160
 
 }  // namespace orvane

@@ -16,6 +16,7 @@ const MenuItem kMenu102[] = {
     {2, "Fuel planning", 40039, 0},
     {2, "", 0, kSeparator},
     {2, "Wt and balance", 40018, 0},
+    {2, "Aircraft", 40041, 0},
     {2, "Costing", 40028, 0},
     {1, "Wind triangles", 0, kPopup},
     {2, "Trk-Ground speed", 40012, 0},

@@ -8,12 +8,12 @@ namespace orvane {
 
 namespace {
 
-const std::array<const DialogTemplate*, 13> kTemplates = {
+const std::array<const DialogTemplate*, 14> kTemplates = {
     &kCalculatorTemplate,    &kSplashTemplate,          &kConversionsTemplate,
     &kStopwatchTemplate,     &kAirspeedTemplate,        &kCriticalPointTemplate,
     &kWeightBalanceTemplate, &kPointOfNoReturnTemplate, &kPreferencesTemplate,
     &kSunriseSunsetTemplate, &kGreatCircleTemplate,     &kDisclaimerTemplate,
-    &kAboutTemplate,
+    &kAboutTemplate,         &kAircraftTemplate,
 };
 
 }  // namespace

@@ -21,6 +21,7 @@ inline constexpr unsigned kCentre = 1u << 7;   // text centred
 inline constexpr unsigned kRight = 1u << 8;    // text right-aligned
 inline constexpr unsigned kDefault = 1u << 9;  // default push button
 inline constexpr unsigned kBorder = 1u << 10;
+inline constexpr unsigned kOwnerDraw = 1u << 11;  // static: the dialog paints it (onDrawItem)
 }  // namespace cs
 
 // Dialog styles.

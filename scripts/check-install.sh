@@ -38,7 +38,7 @@ for program in orvane orvane-help orvane-drive; do
     expected+=("$data/man/man1/$program.1.gz")
 done
 for page in orvane.htc hold.htp truealt.htp logbook.htp latlon.htp airspeed.htp critp.htp \
-    pnr.htp wbal.htp conversions.htp; do
+    pnr.htp wbal.htp conversions.htp aircraft.htp; do
     expected+=("$data/orvane/help/$page")
 done
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Remakes the README's pictures, docs/main-window.png and docs/dialog.png: the script driver plays
-# a short flight-planning session (Oxford to Exeter) on the Qt host, off screen, and saves the
-# screen with its `shot` verb.
+# Remakes the README's pictures, docs/main-window.png, docs/dialog.png and docs/envelope.png: the
+# script driver plays a short flight-planning session (Oxford to Exeter) on the Qt host, off
+# screen, and saves the screen with its `shot` verb.
 #
 #   scripts/pictures.sh          builds in build/ (or the folder in ORVANE_BUILD) first;
 #                                ORVANE_PICTURES_NO_BUILD=1 takes the build as it is
@@ -97,9 +97,19 @@ expect dialog 106
 expect text 1012 224°
 shot "@DOCS@/dialog.png"
 ok
+
+# The aircraft with its limits: the loading of the sheet marked in its envelope.
+menu 40041
+type 1205 "Club C172"
+click 1203
+type 1206 2450
+type 1207 "1500,80; 1950,80; 2450,86; 2450,93; 1500,93"
+expect dialog 160
+shot "@DOCS@/envelope.png"
+ok
 menu 40002
 expect exited 0
 EOF
 
 "$drive" --host qt "$work/pictures.drive"
-echo "pictures: wrote $docs/main-window.png and $docs/dialog.png"
+echo "pictures: wrote $docs/main-window.png, $docs/dialog.png and $docs/envelope.png"

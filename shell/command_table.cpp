@@ -34,6 +34,7 @@ const CommandEntry kCommandTable[] = {
     {40036, CommandAction::MainHelp, 0, nullptr},
     {40038, kDialog, 152, makePreferencesDialog},
     {40039, kDialog, 106, makeCalculatorDialog},
+    {40041, kDialog, 160, makeAircraftDialog},
 };
 
 }  // namespace

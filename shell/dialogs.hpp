@@ -31,6 +31,7 @@ std::unique_ptr<WindowProc> makeCriticalPointDialog(DialogContext&);    // 149
 std::unique_ptr<WindowProc> makePointOfNoReturnDialog(DialogContext&);  // 151
 std::unique_ptr<WindowProc> makeWeightBalanceDialog(DialogContext&);    // 150
 std::unique_ptr<WindowProc> makeConversionsDialog(DialogContext&);      // 119
+std::unique_ptr<WindowProc> makeAircraftDialog(DialogContext&);         // 160
 
 // The text of the world model's choice in Preferences on a given date: "World model (WMM-2025)"
 // with the name from the coefficient file, ", out of date" added outside the model's five

@@ -4,6 +4,7 @@
 
 #include "geo/magnetic_model_file.hpp"
 #include "res/menu.hpp"
+#include "shell/aircraft_store.hpp"
 #include "shell/command_table.hpp"
 #include "shell/help.hpp"
 #include "shell/settings_store.hpp"
@@ -22,6 +23,8 @@ constexpr int kDisclaimerExit = 2;
 void MainWindowProc::onOpen(Window& window) {
     unread_ = loadSettings(window, context_.platform.registry(), context_.state.preferences,
                            context_.state.defaults);
+    context_.state.aircraft =
+        loadAircraft(context_.platform.registry(), context_.state.defaults, unread_);
 }
 
 void MainWindowProc::onCommand(Window& window, int id, int /*code*/) {
@@ -56,6 +59,7 @@ void MainWindowProc::onPaint(Window& /*window*/, Painter& painter) {
 void MainWindowProc::onDestroy(Window& window) {
     saveSettings(window, context_.platform.registry(), context_.state.preferences,
                  context_.state.defaults, &unread_);
+    saveAircraft(context_.platform.registry(), context_.state.aircraft, context_.state.defaults);
 }
 
 int runOrvane(Platform& platform, RunState& state) {

@@ -6,8 +6,12 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
+
+#include "perf/envelope.hpp"
 
 namespace orvane {
 
@@ -57,6 +61,27 @@ struct DefaultData {
     double hourlyCost = 0.0;  // local currency per hour
 };
 
+// One aircraft the pilot flies: its constants (the aircraft's fields of DefaultData, basicWeight
+// to hourlyCost, with their units there) and its limits.
+struct AircraftProfile {
+    std::string name;    // 1 to 31 characters, unique without regard to case
+    DefaultData values;  // only the aircraft's fields; the home position is not the aircraft's
+    std::int32_t maxTakeOffWeight = 0;    // whole weight units; 0: none
+    std::vector<EnvelopePoint> envelope;  // empty: none; else 3 to 16 points
+};
+
+// Every aircraft of the pilot. The current one's constants are DefaultData itself (what every
+// calculator uses); its entry here holds them as they were when it last stopped being current.
+struct AircraftFleet {
+    std::vector<AircraftProfile> profiles;
+    std::size_t current = 0;  // index into profiles
+    // Names whose stored profiles go from the settings file at the next save (deleted or
+    // renamed in this run), and names of stored profiles that could not be read (kept in the
+    // file untouched, and not to be taken by a new name).
+    std::vector<std::string> removedNames;
+    std::vector<std::string> skippedNames;
+};
+
 // The stopwatch's count, kept for the whole run.
 struct StopwatchState {
     bool running = false;
@@ -78,6 +103,7 @@ struct RunState {
     // The World Magnetic Model read at start (null: no usable coefficient file, so the world
     // model cannot be chosen and the regional model gives the variation).
     std::shared_ptr<const MagneticModel> magneticModel;
+    AircraftFleet aircraft;
 };
 
 // A field of the shared records by name, for the script driver and the tests.

@@ -19,29 +19,6 @@ std::uint32_t signedBits(std::int32_t value) {
     return static_cast<std::uint32_t>(value);
 }
 
-// The values of the defaults key after the position, in the order they are read and written.
-enum class Encoding { Whole, Truncated, Tenths };
-struct DefaultValue {
-    const char* name;
-    Encoding encoding;
-    double DefaultData::*real;  // null for the whole basic weight
-};
-
-constexpr DefaultValue kDefaultValues[] = {
-    {"BasicW", Encoding::Whole, nullptr},
-    {"BasicA", Encoding::Truncated, &DefaultData::basicArm},
-    {"Fuel", Encoding::Truncated, &DefaultData::fuelArm},
-    {"Row1", Encoding::Truncated, &DefaultData::row1Arm},
-    {"Row2", Encoding::Truncated, &DefaultData::row2Arm},
-    {"Row3", Encoding::Truncated, &DefaultData::row3Arm},
-    {"Bags1", Encoding::Truncated, &DefaultData::bags1Arm},
-    {"Bags2", Encoding::Truncated, &DefaultData::bags2Arm},
-    {"Aux", Encoding::Truncated, &DefaultData::auxArm},
-    {"Tas", Encoding::Tenths, &DefaultData::tas},
-    {"Cons", Encoding::Tenths, &DefaultData::fuelFlow},
-    {"Hrcost", Encoding::Tenths, &DefaultData::hourlyCost},
-};
-
 // A key of the store that may have failed to open or be created: its value operations then
 // fail without touching the registry, and are reported like any other failure.
 class OpenKey {
@@ -123,11 +100,67 @@ void savePosition(Window& owner, OpenKey& key, const char* valueName, const char
     }
 }
 
-bool sameField(const DefaultValue& v, const DefaultData& a, const DefaultData& b) {
+bool sameField(const AircraftValue& v, const DefaultData& a, const DefaultData& b) {
     return v.real == nullptr ? a.basicWeight == b.basicWeight : a.*v.real == b.*v.real;
 }
 
+// The values of the defaults key after the position, in the order they are read and written.
+constexpr AircraftValue kAircraftValues[] = {
+    {"BasicW", StoredEncoding::Whole, nullptr},
+    {"BasicA", StoredEncoding::Truncated, &DefaultData::basicArm},
+    {"Fuel", StoredEncoding::Truncated, &DefaultData::fuelArm},
+    {"Row1", StoredEncoding::Truncated, &DefaultData::row1Arm},
+    {"Row2", StoredEncoding::Truncated, &DefaultData::row2Arm},
+    {"Row3", StoredEncoding::Truncated, &DefaultData::row3Arm},
+    {"Bags1", StoredEncoding::Truncated, &DefaultData::bags1Arm},
+    {"Bags2", StoredEncoding::Truncated, &DefaultData::bags2Arm},
+    {"Aux", StoredEncoding::Truncated, &DefaultData::auxArm},
+    {"Tas", StoredEncoding::Tenths, &DefaultData::tas},
+    {"Cons", StoredEncoding::Tenths, &DefaultData::fuelFlow},
+    {"Hrcost", StoredEncoding::Tenths, &DefaultData::hourlyCost},
+};
+
 }  // namespace
+
+std::span<const AircraftValue> aircraftValues() {
+    return kAircraftValues;
+}
+
+std::uint32_t encodeAircraftValue(const AircraftValue& v, const DefaultData& defaults) {
+    switch (v.encoding) {
+        case StoredEncoding::Whole:
+            return signedBits(defaults.basicWeight);
+        case StoredEncoding::Truncated:
+            return encodeTruncated(defaults.*v.real);
+        case StoredEncoding::Tenths:
+            return encodeTenths(defaults.*v.real);
+    }
+    return 0;
+}
+
+void decodeAircraftValue(const AircraftValue& v, std::uint32_t stored, DefaultData& defaults) {
+    switch (v.encoding) {
+        case StoredEncoding::Whole:
+            defaults.basicWeight = static_cast<std::int32_t>(stored);
+            break;
+        case StoredEncoding::Truncated:
+            defaults.*v.real = decodeTruncated(stored);
+            break;
+        case StoredEncoding::Tenths:
+            defaults.*v.real = decodeTenths(stored);
+            break;
+    }
+}
+
+void copyAircraftValues(const DefaultData& from, DefaultData& to) {
+    for (const AircraftValue& v : kAircraftValues) {
+        if (v.real == nullptr) {
+            to.basicWeight = from.basicWeight;
+        } else {
+            to.*v.real = from.*v.real;
+        }
+    }
+}
 
 std::uint32_t encodeHundredths(double minutesOfArc) {
     const double hundredths = std::round(std::fabs(minutesOfArc) * 100.0);
@@ -180,7 +213,7 @@ UnreadSettings loadSettings(Window& owner, Registry& registry, PreferenceData& p
         for (const char* name : {"Temp", "Press", "VarModel", "Lat", "NS", "Lon", "EW"}) {
             unread.names.emplace_back(name);
         }
-        for (const DefaultValue& v : kDefaultValues) {
+        for (const AircraftValue& v : kAircraftValues) {
             unread.names.emplace_back(v.name);
         }
         unread.preferences = preferences;
@@ -219,22 +252,12 @@ UnreadSettings loadSettings(Window& owner, Registry& registry, PreferenceData& p
     OpenKey defs(registry, opened, defKey);
     loadPosition(owner, defs, "Lat", "NS", defaults.latitude, unread);
     loadPosition(owner, defs, "Lon", "EW", defaults.longitude, unread);
-    for (const DefaultValue& v : kDefaultValues) {
+    for (const AircraftValue& v : kAircraftValues) {
         if (!readValue(owner, defs, v.name, value)) {
             unread.names.emplace_back(v.name);
             continue;
         }
-        switch (v.encoding) {
-            case Encoding::Whole:
-                defaults.basicWeight = static_cast<std::int32_t>(value);
-                break;
-            case Encoding::Truncated:
-                defaults.*v.real = decodeTruncated(value);
-                break;
-            case Encoding::Tenths:
-                defaults.*v.real = decodeTenths(value);
-                break;
-        }
+        decodeAircraftValue(v, value, defaults);
     }
     if (!defs.close()) {
         owner.message(kCouldNotClose);
@@ -286,23 +309,11 @@ void saveSettings(Window& owner, Registry& registry, const PreferenceData& prefe
     }
     savePosition(owner, defs, "Lat", "NS", defaults.latitude, loadedDefaults.latitude, unread);
     savePosition(owner, defs, "Lon", "EW", defaults.longitude, loadedDefaults.longitude, unread);
-    for (const DefaultValue& v : kDefaultValues) {
+    for (const AircraftValue& v : kAircraftValues) {
         if (keepsStoredValue(defs, unread, v.name, !sameField(v, defaults, loadedDefaults))) {
             continue;
         }
-        std::uint32_t stored = 0;
-        switch (v.encoding) {
-            case Encoding::Whole:
-                stored = signedBits(defaults.basicWeight);
-                break;
-            case Encoding::Truncated:
-                stored = encodeTruncated(defaults.*v.real);
-                break;
-            case Encoding::Tenths:
-                stored = encodeTenths(defaults.*v.real);
-                break;
-        }
-        writeValue(owner, defs, v.name, stored);
+        writeValue(owner, defs, v.name, encodeAircraftValue(v, defaults));
     }
     if (!defs.close()) {
         owner.message(kCouldNotClose);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,21 @@ UnreadSettings loadSettings(Window& owner, Registry& registry, PreferenceData& p
 // unread: what the load of this run could not read (null: write every value).
 void saveSettings(Window& owner, Registry& registry, const PreferenceData& preferences,
                   const DefaultData& defaults, const UnreadSettings* unread = nullptr);
+
+// The aircraft's values of the defaults key ("BasicW" to "Hrcost"), in the order they are read and
+// written, with the field each one holds (null: the whole basicWeight) and its encoding. A stored
+// aircraft profile uses the same names and encodings.
+enum class StoredEncoding { Whole, Truncated, Tenths };
+struct AircraftValue {
+    const char* name;
+    StoredEncoding encoding;
+    double DefaultData::*real;
+};
+std::span<const AircraftValue> aircraftValues();
+std::uint32_t encodeAircraftValue(const AircraftValue& v, const DefaultData& defaults);
+void decodeAircraftValue(const AircraftValue& v, std::uint32_t stored, DefaultData& defaults);
+// Copies the aircraft's fields (basicWeight to hourlyCost), not the home position.
+void copyAircraftValues(const DefaultData& from, DefaultData& to);
 
 // The stored numbers. A home position is kept in hundredths of a minute of arc, without its
 // sign ("NS" and "EW" carry it); the arms as whole tenths; speed, flow and cost as whole tenths.

@@ -186,6 +186,22 @@ void HeadlessWindow::addListEntry(int id, std::string_view entry) {
     }
 }
 
+void HeadlessWindow::clearList(int id) {
+    if (HeadlessControl* c = control(id)) {
+        c->list.clear();
+    }
+}
+
+void HeadlessWindow::redraw(int id) {
+    HeadlessControl* c = control(id);
+    if (c == nullptr || (c->style & cs::kOwnerDraw) == 0) {
+        return;
+    }
+    RecordingPainter painter;
+    proc_.onDrawItem(*this, id, painter, c->rect.width, c->rect.height);
+    c->drawn = std::move(painter.calls);
+}
+
 void HeadlessWindow::end(int result) {
     if (template_ == nullptr) {
         host_.destroyMain();
@@ -197,6 +213,10 @@ void HeadlessWindow::end(int result) {
 
 void HeadlessWindow::message(std::string_view text) {
     host_.showMessage(text);
+}
+
+bool HeadlessWindow::ask(std::string_view text) {
+    return host_.showQuestion(text);
 }
 
 void HeadlessWindow::startTimer(int id, int periodMs) {
@@ -300,6 +320,11 @@ void HeadlessHost::showMessage(std::string_view text) {
     }
 }
 
+bool HeadlessHost::showQuestion(std::string_view text) {
+    ++messagesShown_;
+    return onQuestion ? onQuestion(std::string(text)) : true;
+}
+
 void HeadlessHost::startTimer(HeadlessWindow* window, int id, int periodMs) {
     stopTimer(window, id);
     const int period = std::max(periodMs, 1);
@@ -344,6 +369,9 @@ void HeadlessHost::paintMain() {
 void HeadlessHost::paintWindow(HeadlessWindow& window) {
     RecordingPainter painter;
     window.proc().onPaint(window, painter);
+    for (const HeadlessControl& c : window.controls()) {
+        window.redraw(c.id);
+    }
 }
 
 bool HeadlessHost::startProcess(std::string_view program, std::string_view argument) {

@@ -25,6 +25,7 @@ struct HeadlessControl {
     bool enabled = true;
     PixelRect rect;
     std::vector<std::string> list;
+    std::vector<DrawCall> drawn;  // an owner-drawn control's last painting
 };
 
 class HeadlessWindow : public Window {
@@ -42,10 +43,13 @@ class HeadlessWindow : public Window {
     void setEnabled(int id, bool enabled) override;
     void setFocus(int id) override;
     void addListEntry(int id, std::string_view entry) override;
+    void clearList(int id) override;
+    void redraw(int id) override;
     void setTitle(std::string_view title) override { title_ = std::string(title); }
     std::string title() const override { return title_; }
     void end(int result) override;
     void message(std::string_view text) override;
+    bool ask(std::string_view text) override;
     void startTimer(int id, int periodMs) override;
     void stopTimer(int id) override;
     int runModal(int templateId, WindowProc& procedure) override;
@@ -133,6 +137,7 @@ class HeadlessHost : public ScriptedHost {
     void pushModal(HeadlessWindow* window) { stack_.push_back(window); }
     void popModal();
     void showMessage(std::string_view text);
+    bool showQuestion(std::string_view text);
     int messagesShown() const { return messagesShown_; }
     void startTimer(HeadlessWindow* window, int id, int periodMs);
     void stopTimer(HeadlessWindow* window, int id);

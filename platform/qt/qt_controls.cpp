@@ -59,7 +59,8 @@ void QtWindow::buildControl(const ControlTemplate& t, const DialogMetrics& metri
 
     switch (t.kind) {
         case ControlKind::Static: {
-            auto* label = new QLabel(client_);
+            auto* label = (t.style & cs::kOwnerDraw) != 0 ? new OwnerDrawnLabel(*this, id, client_)
+                                                          : new QLabel(client_);
             label->setTextFormat(Qt::PlainText);
             label->setText(text);
             label->setAlignment(horizontal | Qt::AlignTop);
@@ -103,6 +104,8 @@ void QtWindow::buildControl(const ControlTemplate& t, const DialogMetrics& metri
             QObject::disconnect(edit, SIGNAL(returnPressed()), combo, nullptr);
             edit->setText(text);
             edit->setContextMenuPolicy(Qt::NoContextMenu);
+            // A drop-down list: its box shows the entry chosen and takes no typing.
+            edit->setReadOnly((t.style & cs::kReadOnly) != 0);
             connect(edit, &QLineEdit::textEdited, this,
                     [this, id] { frameCommand(id, notify::kComboEditChange); });
             connect(combo, qOverload<int>(&QComboBox::activated), this, [this, id](int index) {
@@ -478,6 +481,26 @@ void QtWindow::addListEntry(int id, std::string_view entry) {
     if (edit->text() != shown) {
         edit->setText(shown);
         edit->setCursorPosition(0);
+    }
+}
+
+void QtWindow::clearList(int id) {
+    QtControl* c = control(id);
+    if (c == nullptr || c->kind != ControlKind::Combo) {
+        return;
+    }
+    // Emptying the list leaves the box's own text alone.
+    QSignalBlocker quietCombo(c->combo());
+    QSignalBlocker quietEdit(c->edit());
+    const QString shown = c->edit()->text();
+    c->combo()->clear();
+    c->edit()->setText(shown);
+    c->edit()->setCursorPosition(0);
+}
+
+void QtWindow::redraw(int id) {
+    if (QtControl* c = control(id)) {
+        c->widget->update();
     }
 }
 

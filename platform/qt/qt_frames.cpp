@@ -239,6 +239,10 @@ void QtWindow::message(std::string_view text) {
     ui_.message(*this, text);
 }
 
+bool QtWindow::ask(std::string_view text) {
+    return ui_.ask(*this, text);
+}
+
 void QtWindow::startTimer(int id, int periodMs) {
     ui_.startTimer(*this, id, periodMs);
 }
@@ -299,6 +303,13 @@ void QtWindow::helpRequested() {
     if (!ended_) {
         ui_.guard([&] { (void)proc_.onHelp(*this); });
     }
+}
+
+void QtWindow::paintItem(QWidget& item, int id) {
+    QPainter qp(&item);
+    qp.setFont(item.font());
+    QtPainter painter(qp, [](std::string_view file) { return findPictureFile(file); });
+    ui_.guard([&] { proc_.onDrawItem(*this, id, painter, item.width(), item.height()); });
 }
 
 void QtWindow::paintClient(QWidget& area) {

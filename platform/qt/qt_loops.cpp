@@ -139,13 +139,22 @@ void QtUi::closeDialog(QtWindow& dialog) {
 }
 
 void QtUi::message(QtWindow& owner, std::string_view text) {
+    // The text only, no caption of the program's own, one OK button.
+    (void)showBox(owner, text, QMessageBox::Ok);
+}
+
+bool QtUi::ask(QtWindow& owner, std::string_view text) {
+    return showBox(owner, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+int QtUi::showBox(QtWindow& owner, std::string_view text, int buttons) {
     rethrowPending();
     if (unwinding_) {
-        return;
+        return QMessageBox::NoButton;
     }
     ++messagesShown_;
-    // The text only, no caption of the program's own, one OK button.
-    QMessageBox box(QMessageBox::NoIcon, QString(), fromUtf8(text), QMessageBox::Ok, owner.frame());
+    QMessageBox box(QMessageBox::NoIcon, QString(), fromUtf8(text),
+                    static_cast<QMessageBox::StandardButtons>(buttons), owner.frame());
     box.setTextFormat(Qt::PlainText);
     box_ = &box;
     loops_.push_back({LoopKind::Box, &owner});
@@ -157,9 +166,10 @@ void QtUi::message(QtWindow& owner, std::string_view text) {
         }
     } leave{*this};
     hooks_.messageBoxShown(box, std::string(text));
-    box.exec();
+    const int answer = box.exec();
     activate(owner.frame());
     rethrowPending();
+    return answer;
 }
 
 void QtUi::raise(QWidget* widget) {

@@ -156,8 +156,10 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
 
   private:
     void loopStarting() override { pump_.start(0); }
-    void messageBoxShown(QMessageBox&, const std::string& text) override {
-        if (onMessageBox) {
+    void messageBoxShown(QMessageBox& box, const std::string& text) override {
+        if (box.button(QMessageBox::Yes) != nullptr) {
+            answerYes_ = onQuestion ? onQuestion(text) : true;
+        } else if (onMessageBox) {
             onMessageBox(text);
         }
         pump_.start(0);
@@ -181,6 +183,7 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
     bool helpViewerMissing_ = false;
     std::vector<std::string> processes_;
     int activationPasses_ = 0;
+    bool answerYes_ = true;  // the answer to the question on screen
 };
 
 void QtScriptedHost::pumpFired() {
@@ -188,8 +191,12 @@ void QtScriptedHost::pumpFired() {
         return;
     }
     if (QMessageBox* box = ui_.messageBox()) {
-        // Message boxes are confirmed with OK as they appear.
+        // Message boxes are confirmed with OK as they appear, questions answered as the
+        // script said.
         QAbstractButton* ok = box->button(QMessageBox::Ok);
+        if (ok == nullptr) {
+            ok = box->button(answerYes_ ? QMessageBox::Yes : QMessageBox::No);
+        }
         if (!box->isVisible() || ok == nullptr) {
             pump_.start(kActivationPassMs);
             return;

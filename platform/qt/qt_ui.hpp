@@ -55,6 +55,7 @@ class QtUi {
     // Used by the windows.
     int runModal(QtWindow& owner, int templateId, WindowProc& procedure);
     void message(QtWindow& owner, std::string_view text);
+    bool ask(QtWindow& owner, std::string_view text);
     void destroyMain();
     void startTimer(QtWindow& window, int id, int periodMs);
     void stopTimer(QtWindow& window, int id);
@@ -111,6 +112,8 @@ class QtUi {
         LoopKind kind;
         QtWindow* window;
     };
+    // A message box with those standard buttons, run to its end; returns the button chosen.
+    int showBox(QtWindow& owner, std::string_view text, int buttons);
     void forgetTimers(const QtWindow& window);
     void deliverTimer(QtWindow& window, int id);
     void closeDialog(QtWindow& dialog);

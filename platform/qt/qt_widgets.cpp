@@ -24,6 +24,10 @@ void ClientArea::paintEvent(QPaintEvent*) {
     window_.paintClient(*this);
 }
 
+void OwnerDrawnLabel::paintEvent(QPaintEvent*) {
+    window_.paintItem(*this, id_);
+}
+
 void Strip::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), colour_);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QColor>
+#include <QLabel>
 #include <QRadioButton>
 #include <QString>
 #include <QValidator>
@@ -11,7 +12,6 @@
 #include <functional>
 #include <string_view>
 
-class QLabel;
 class QLineEdit;
 class QToolButton;
 
@@ -39,6 +39,20 @@ class ClientArea : public QWidget {
 
   private:
     QtWindow& window_;
+};
+
+// An owner-drawn static control: a label that the dialog procedure paints (onDrawItem).
+class OwnerDrawnLabel : public QLabel {
+  public:
+    OwnerDrawnLabel(QtWindow& window, int id, QWidget* parent)
+        : QLabel(parent), window_(window), id_(id) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+
+  private:
+    QtWindow& window_;
+    int id_;
 };
 
 // A strip in one colour: the caption strip on top and the menu bar at the bottom.

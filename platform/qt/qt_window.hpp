@@ -56,10 +56,13 @@ class QtWindow : public QObject, public Window {
     bool checked(int id) const override;
     void setFocus(int id) override;
     void addListEntry(int id, std::string_view entry) override;
+    void clearList(int id) override;
+    void redraw(int id) override;
     void setTitle(std::string_view title) override;
     std::string title() const override { return title_; }
     void end(int result) override;
     void message(std::string_view text) override;
+    bool ask(std::string_view text) override;
     void startTimer(int id, int periodMs) override;
     void stopTimer(int id) override;
     int runModal(int templateId, WindowProc& procedure) override;
@@ -100,6 +103,8 @@ class QtWindow : public QObject, public Window {
     // Paints the client area: the main window's panel from its recorded calls, a dialog through
     // its procedure.
     void paintClient(QWidget& area);
+    // Paints an owner-drawn control through its procedure.
+    void paintItem(QWidget& item, int id);
     // A tap on the window itself, outside the controls.
     void tapped();
     // A close request from the window manager to the main window.

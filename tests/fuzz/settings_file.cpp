@@ -1,5 +1,5 @@
-// Fuzzes the settings file: read it, load the settings from it as the program does at start,
-// save them as it does at exit, write the file, and read it again.
+// Fuzzes the settings file: read it, load the settings and the aircraft profiles from it as the
+// program does at start, save them as it does at exit, write the file, and read it again.
 //
 // What must hold for every input:
 //  * a text the reader accepts is written back byte for byte when nothing changed;
@@ -20,6 +20,7 @@
 
 #include "platform/file_registry.hpp"
 #include "platform/memory_registry.hpp"
+#include "shell/aircraft_store.hpp"
 #include "shell/run_state.hpp"
 #include "shell/settings_store.hpp"
 #include "tests/fuzz/fuzz_support.hpp"
@@ -155,12 +156,15 @@ bool sameSettings(const Settings& a, const Settings& b) {
     return true;
 }
 
-// Loads the settings from data and saves them back, as one run of the program does.
+// Loads the settings and the aircraft profiles from data and saves them back, as one run of the
+// program does.
 Settings loadAndSave(MemoryRegistry& store) {
     testkit::MessageWindow owner;
     Settings s;
-    loadSettings(owner, store, s.preferences, s.defaults);
+    const UnreadSettings unread = loadSettings(owner, store, s.preferences, s.defaults);
+    AircraftFleet fleet = loadAircraft(store, s.defaults, unread);
     saveSettings(owner, store, s.preferences, s.defaults);
+    saveAircraft(store, fleet, s.defaults);
     fuzz::require(store.openKeyCount() == 0, "the settings store left a key open");
     return s;
 }

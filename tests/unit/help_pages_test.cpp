@@ -44,8 +44,8 @@ const fs::path kHelp = kResources / "help";
 
 // Every help file a menu command or a dialog of the program asks the viewer for.
 const std::vector<std::string> kHelpTopics = {
-    "orvane.htc",   "hold.htp",  "truealt.htp", "logbook.htp", "latlon.htp",
-    "airspeed.htp", "critp.htp", "pnr.htp",     "wbal.htp",    "conversions.htp"};
+    "orvane.htc", "hold.htp", "truealt.htp", "logbook.htp",     "latlon.htp",  "airspeed.htp",
+    "critp.htp",  "pnr.htp",  "wbal.htp",    "conversions.htp", "aircraft.htp"};
 
 std::string readFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);

@@ -25,6 +25,12 @@ class MessageWindow : public Window {
     void setEnabled(int, bool) override {}
     void setFocus(int) override {}
     void addListEntry(int, std::string_view) override {}
+    void clearList(int) override {}
+    void redraw(int) override {}
+    bool ask(std::string_view text) override {
+        messages.emplace_back(text);
+        return true;
+    }
     void setTitle(std::string_view) override {}
     std::string title() const override { return {}; }
     void end(int) override {}

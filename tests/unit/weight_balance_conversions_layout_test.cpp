@@ -1,12 +1,14 @@
-// The layouts of the weight-and-balance sheet (template 150) and the conversions calculator
-// (template 119): every control inside the dialog, nothing on top of anything else, and the
-// controls the dialog procedures address present with the right kind, style and label.
+// The layouts of the weight-and-balance sheet (template 150), the conversions calculator
+// (template 119) and the Aircraft dialog (template 160): every control inside the dialog, nothing
+// on top of anything else, and the controls the dialog procedures address present with the right
+// kind, style and label.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "perf/aircraft_dialog.hpp"
 #include "perf/conversions_dialog.hpp"
 #include "perf/weight_balance_dialog.hpp"
 #include "res/templates.hpp"
@@ -96,7 +98,82 @@ TEST_P(LayoutTest, EveryControlLiesInsideTheDialogAndNoneCoversAnother) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(WeightBalanceAndConversions, LayoutTest, ::testing::Values(150, 119));
+INSTANTIATE_TEST_SUITE_P(WeightBalanceConversionsAndAircraft, LayoutTest,
+                         ::testing::Values(150, 119, 160));
+
+// The device's dialog area below the caption: 157 by 169 units in Tahoma 8 (about 235 by 236
+// pixels), the size of the sheet before it gained its status line.
+TEST(WeightBalanceLayout, SheetAndAircraftDialogKeepToTheDialogArea) {
+    for (int id : {150, 160}) {
+        const DialogTemplate* t = findDialogTemplate(id);
+        ASSERT_NE(t, nullptr);
+        EXPECT_LE(t->width, 157) << id;
+        EXPECT_LE(t->height, 169) << id;
+    }
+}
+
+TEST(WeightBalanceLayout, StatusLineStandsUnderTheTotalsWithRoomForBothFaults) {
+    const DialogTemplate* t = findDialogTemplate(150);
+    ASSERT_NE(t, nullptr);
+    const ControlTemplate* status = findControl(*t, kLoadingStatusId);
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(status->kind, ControlKind::Static);
+    for (const ControlTemplate& c : t->controls) {
+        if (c.kind == ControlKind::GroupBox) {
+            EXPECT_GE(status->y, c.y + c.height);
+            EXPECT_GE(status->width, c.width);
+        }
+    }
+    // Two lines: "Over max weight by 35.0, C of G outside envelope" does not fit one.
+    EXPECT_GE(status->height, 16);
+}
+
+TEST(AircraftLayout, ListButtonsFieldsAndPictureFromTopToBottom) {
+    const DialogTemplate* t = findDialogTemplate(160);
+    ASSERT_NE(t, nullptr);
+    EXPECT_STREQ(t->caption, "Aircraft");
+    const ControlTemplate* list = findControl(*t, kAircraftListId);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->kind, ControlKind::Combo);
+    EXPECT_NE(list->style & cs::kSorted, 0u);
+    EXPECT_NE(list->style & cs::kReadOnly, 0u);  // a drop-down list, not a box to type in
+    const struct {
+        int id;
+        const char* text;
+    } buttons[] = {
+        {kAircraftNewId, "New"}, {kAircraftRenameId, "Rename"}, {kAircraftDeleteId, "Delete"}};
+    int right = 0;
+    for (const auto& b : buttons) {
+        const ControlTemplate* button = findControl(*t, b.id);
+        ASSERT_NE(button, nullptr) << b.text;
+        EXPECT_EQ(button->kind, ControlKind::PushButton);
+        EXPECT_STREQ(button->text, b.text);
+        EXPECT_GE(button->y, list->y + list->height);
+        EXPECT_GE(button->x, right) << b.text;
+        right = button->x + button->width;
+    }
+    const struct {
+        const char* label;
+        int field;
+    } rows[] = {{"Name", kAircraftNameId}, {"Max take-off wt", kMaxTakeOffWeightId}};
+    for (const auto& row : rows) {
+        const ControlTemplate* label = findStatic(*t, row.label);
+        const ControlTemplate* field = findControl(*t, row.field);
+        ASSERT_NE(label, nullptr) << row.label;
+        ASSERT_TRUE(editable(field)) << row.label;
+        EXPECT_TRUE(sameLine(*label, *field)) << row.label;
+        EXPECT_LE(label->x + label->width, field->x) << row.label;
+    }
+    const ControlTemplate* envelope = findControl(*t, kEnvelopeId);
+    ASSERT_TRUE(editable(envelope));
+    EXPECT_NE(envelope->style & cs::kAutoScroll, 0u);  // sixteen points are longer than the field
+    const ControlTemplate* picture = findControl(*t, kEnvelopePictureId);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->kind, ControlKind::Static);
+    EXPECT_NE(picture->style & cs::kOwnerDraw, 0u);
+    EXPECT_GE(picture->y, envelope->y + envelope->height);
+    EXPECT_GE(picture->height, 60);
+}
 
 TEST(WeightBalanceLayout, EachStationRowHasItsLabelWeightArmAndReadOnlyMoment) {
     const DialogTemplate* t = findDialogTemplate(150);

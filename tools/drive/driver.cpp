@@ -127,6 +127,13 @@ Driver::Driver(ScriptedHost& host, MemoryRegistry& store, std::ostream& out)
         messages_.push_back(text);
         out_ << "message: " << text << "\n";
     };
+    host_.onQuestion = [this](const std::string& text) {
+        const bool yes = !answerNo_;
+        answerNo_ = false;
+        messages_.push_back(text);
+        out_ << "question: " << text << (yes ? " (Yes)" : " (No)") << "\n";
+        return yes;
+    };
 }
 
 std::string Driver::where() const {
@@ -311,6 +318,12 @@ void Driver::execute(const ScriptLine& line) {
         host_.command(toInt(w[1]), w.size() > 2 ? toInt(w[2]) : 0);
     } else if (verb == "help") {
         host_.help();
+    } else if (verb == "answer") {
+        need(w, 2, "answer no | yes");
+        if (w[1] != "no" && w[1] != "yes") {
+            throw ScriptError("answer takes no or yes");
+        }
+        answerNo_ = w[1] == "no";
     } else if (verb == "expect") {
         expect(w);
     } else if (verb == "show") {

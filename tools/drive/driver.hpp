@@ -1,5 +1,10 @@
 // The script driver: plays a script of user actions and checks against the whole program on a
 // host. Each line is one verb with its arguments; see the README for the language.
+//
+// Message boxes are confirmed with OK and printed as "message: TEXT". Questions (message boxes
+// with Yes and No) are answered Yes and printed as "question: TEXT (Yes)"; the verb `answer no`
+// makes the next question alone be answered No. Both count for `expect message` and
+// `expect no-message`.
 #pragma once
 
 #include <cstddef>
@@ -51,6 +56,7 @@ class Driver : public ActionSource {
     bool everExited_ = false;
     std::vector<std::string> messages_;
     std::size_t messagesChecked_ = 0;
+    bool answerNo_ = false;  // the next question is answered No (else Yes)
     int passed_ = 0;
     int failed_ = 0;
 };

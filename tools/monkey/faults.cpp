@@ -24,6 +24,8 @@
 
 #include "platform/file_registry.hpp"
 #include "platform/headless/headless_host.hpp"
+#include "shell/aircraft.hpp"
+#include "shell/aircraft_store.hpp"
 #include "shell/settings_store.hpp"
 #include "tools/drive/driver.hpp"
 
@@ -35,6 +37,9 @@ namespace fs = std::filesystem;
 
 const std::string kPrefs = kPreferencesKey;
 const std::string kDefs = kDefaultsKey;
+const std::string kFleet = kAircraftKey;
+// The one aircraft profile a file from before profiles becomes.
+const std::string kFirstProfile = kFleet + "\\" + kFirstAircraftName;
 
 constexpr const char* kRead = "Could not read Key";
 constexpr const char* kOpen = "Could not open Key";
@@ -142,6 +147,10 @@ const Step kLoadSteps[] = {
     {Op::Read, &kDefs, "Cons", kRead},
     {Op::Read, &kDefs, "Hrcost", kRead},
     {Op::Close, &kDefs, "", kClose},
+    // The aircraft profiles, read without a word: the current name (the profiles are found
+    // without opening a key).
+    {Op::Open, &kPrefs, "", nullptr},
+    {Op::Close, &kPrefs, "", nullptr},
 };
 const Step kSaveSteps[] = {
     {Op::Create, &kPrefs, "", kCreate},        {Op::Write, &kPrefs, "", kSet},
@@ -157,6 +166,26 @@ const Step kSaveSteps[] = {
     {Op::Write, &kDefs, "Aux", kSet},          {Op::Write, &kDefs, "Tas", kSet},
     {Op::Write, &kDefs, "Cons", kSet},         {Op::Write, &kDefs, "Hrcost", kSet},
     {Op::Close, &kDefs, "", kClose},
+    // The aircraft profiles, written without a word: "My aircraft", then the current name.
+    {Op::Create, &kFirstProfile, "", nullptr},
+    {Op::Write, &kFirstProfile, "BasicW", nullptr},
+    {Op::Write, &kFirstProfile, "BasicA", nullptr},
+    {Op::Write, &kFirstProfile, "Fuel", nullptr},
+    {Op::Write, &kFirstProfile, "Row1", nullptr},
+    {Op::Write, &kFirstProfile, "Row2", nullptr},
+    {Op::Write, &kFirstProfile, "Row3", nullptr},
+    {Op::Write, &kFirstProfile, "Bags1", nullptr},
+    {Op::Write, &kFirstProfile, "Bags2", nullptr},
+    {Op::Write, &kFirstProfile, "Aux", nullptr},
+    {Op::Write, &kFirstProfile, "Tas", nullptr},
+    {Op::Write, &kFirstProfile, "Cons", nullptr},
+    {Op::Write, &kFirstProfile, "Hrcost", nullptr},
+    {Op::Write, &kFirstProfile, "Mtow", nullptr},
+    {Op::Write, &kFirstProfile, "Envelope", nullptr},
+    {Op::Close, &kFirstProfile, "", nullptr},
+    {Op::Create, &kPrefs, "", nullptr},
+    {Op::Write, &kPrefs, "Aircraft", nullptr},
+    {Op::Close, &kPrefs, "", nullptr},
 };
 
 struct Fault {

@@ -644,7 +644,10 @@ void Monkey::checkScreen() {
                 typedHere = typedHere || t.compare(0, text.size(), text) == 0;
             }
         }
-        if (typedHere) {
+        // The aircraft's name, in the list and the name field, is the pilot's text from an
+        // earlier opening.
+        const bool aircraftName = top == 160 && (c.id == 1201 || c.id == 1205);
+        if (typedHere || aircraftName) {
             continue;
         }
         check(!showsNotANumber(text),
