@@ -24,13 +24,14 @@ int toInt(const std::string& word) {
     return static_cast<int>(value);
 }
 
+// The program's own reader, not strtod: the Qt host sets the process locale from the
+// environment, and a German one would stop "120.0" at the point.
 double toReal(const std::string& word) {
-    std::size_t used = 0;
-    const double value = std::stod(word, &used);
-    if (used != word.size()) {
+    const std::optional<double> value = readWholeReal(word);
+    if (!value) {
         throw ScriptError("not a number: " + word);
     }
-    return value;
+    return *value;
 }
 
 std::string quoted(const std::string& text) {
