@@ -393,14 +393,21 @@ void Driver::expect(const std::vector<std::string>& w) {
         }
         check(ok, w[2] + " " + what, got);
     } else if (what == "list") {
-        need(w, 6, "expect list ID COUNT FIRST LAST");
+        // With nothing after the id, the list must be empty.
+        if (w.size() != 3) {
+            need(w, 6, "expect list ID [COUNT FIRST LAST]");
+        }
         const auto list = host_.listEntries(toInt(w[2]));
         const std::string got = std::to_string(list.size()) + " " +
                                 (list.empty() ? "-" : quoted(list.front())) + " " +
                                 (list.empty() ? "-" : quoted(list.back()));
-        const bool ok = static_cast<int>(list.size()) == toInt(w[3]) && !list.empty() &&
-                        list.front() == w[4] && list.back() == w[5];
-        check(ok, "list " + w[3] + " " + quoted(w[4]) + " " + quoted(w[5]), got);
+        if (w.size() == 3) {
+            check(list.empty(), "an empty list", got);
+        } else {
+            const bool ok = static_cast<int>(list.size()) == toInt(w[3]) && !list.empty() &&
+                            list.front() == w[4] && list.back() == w[5];
+            check(ok, "list " + w[3] + " " + quoted(w[4]) + " " + quoted(w[5]), got);
+        }
     } else if (what == "message") {
         need(w, 3, "expect message TEXT");
         if (messagesChecked_ >= messages_.size()) {
