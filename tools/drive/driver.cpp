@@ -49,20 +49,28 @@ void need(const std::vector<std::string>& w, std::size_t count, const char* usag
 }
 
 RegistryOperation toOperation(const std::string& word) {
-    if (word == "open")
-        return RegistryOperation::Open;
-    if (word == "create")
-        return RegistryOperation::Create;
-    if (word == "read")
-        return RegistryOperation::Read;
-    if (word == "write")
-        return RegistryOperation::Write;
-    if (word == "close")
-        return RegistryOperation::Close;
+    for (RegistryOperation op :
+         {RegistryOperation::Open, RegistryOperation::Create, RegistryOperation::Read,
+          RegistryOperation::Write, RegistryOperation::Close}) {
+        if (word == registryOperationName(op)) {
+            return op;
+        }
+    }
     throw ScriptError("unknown store operation " + word);
 }
 
 }  // namespace
+
+std::string quoteArgument(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+        }
+        out += c;
+    }
+    return out + "\"";
+}
 
 std::vector<ScriptLine> parseScript(const std::string& text) {
     std::vector<ScriptLine> lines;
