@@ -5,11 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace orvane {
+#include "calc/angles.hpp"
 
-// One turn in radians, as every caller of wrapAngle passes it. This decimal is not the closest
-// double to two pi (6.283185307179586); the shown digits of the wind calculations depend on it.
-inline constexpr double kOneTurn = 6.28318530717958;
+namespace orvane {
 
 // Reduces value into one turn of length period (same unit as value; callers pass radians and
 // kOneTurn). period must be greater than 0.

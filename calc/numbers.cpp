@@ -59,18 +59,26 @@ long decimalMagnitude(std::string_view number) {
 
 }  // namespace
 
-double readReal(std::string_view text, std::size_t maxChars) {
-    text = text.substr(0, std::min(text.size(), maxChars));
+namespace {
+
+// The longest leading decimal number of a text: where its digits start (after white space and
+// the sign), where it ends, and its sign. start == end when there is no number.
+struct NumberSpan {
+    std::size_t start = 0, end = 0;
+    bool negative = false;
+};
+
+NumberSpan scanNumber(std::string_view text) {
+    NumberSpan span;
     std::size_t i = 0;
     while (i < text.size() && isSpace(text[i])) {
         ++i;
     }
-    bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
+        span.negative = text[i] == '-';
         ++i;
     }
-    const std::size_t start = i;
+    span.start = i;
     std::size_t digits = 0;
     while (i < text.size() && isDigit(text[i])) {
         ++i;
@@ -84,7 +92,8 @@ double readReal(std::string_view text, std::size_t maxChars) {
         }
     }
     if (digits == 0) {
-        return 0.0;
+        span.end = span.start;
+        return span;
     }
     // An exponent counts only when digits follow it: "1e" reads as 1.
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
@@ -99,9 +108,17 @@ double readReal(std::string_view text, std::size_t maxChars) {
             i = j;
         }
     }
+    span.end = i;
+    return span;
+}
+
+double convertNumber(std::string_view text, const NumberSpan& span) {
+    if (span.end == span.start) {
+        return 0.0;
+    }
     double value = 0.0;
-    const char* first = text.data() + start;
-    const char* last = text.data() + i;
+    const char* first = text.data() + span.start;
+    const char* last = text.data() + span.end;
     auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
         // Too large gives infinity, too small gives zero, as the C library does. Which of the
@@ -115,7 +132,22 @@ double readReal(std::string_view text, std::size_t maxChars) {
         value = 0.0;
     }
     (void)ptr;
-    return negative ? -value : value;
+    return span.negative ? -value : value;
+}
+
+}  // namespace
+
+double readReal(std::string_view text, std::size_t maxChars) {
+    text = text.substr(0, std::min(text.size(), maxChars));
+    return convertNumber(text, scanNumber(text));
+}
+
+std::optional<double> readWholeReal(std::string_view text) {
+    const NumberSpan span = scanNumber(text);
+    if (span.end == span.start || span.end != text.size()) {
+        return std::nullopt;
+    }
+    return convertNumber(text, span);
 }
 
 std::int32_t readInt(std::string_view text) {

@@ -31,6 +31,11 @@ inline constexpr const char* kNoResult = "----";  // the whole text of a field w
 double readReal(std::string_view text, std::size_t maxChars = kFieldChars);
 std::int32_t readInt(std::string_view text);
 
+// A text that is one decimal number and nothing else (leading white space and a sign allowed),
+// read as readReal reads it; nothing when anything else is in it. For the script driver's
+// numbers, which must mean the same under every process locale.
+std::optional<double> readWholeReal(std::string_view text);
+
 // printf in the "C" locale.
 std::string formatC(const char* format, ...) __attribute__((format(printf, 1, 2)));
 

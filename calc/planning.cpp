@@ -4,6 +4,7 @@
 #include <limits>
 #include <optional>
 
+#include "calc/angles.hpp"
 #include "calc/numbers.hpp"
 
 namespace orvane {
@@ -14,8 +15,6 @@ constexpr double kMinutesPerHour = 60.0;
 constexpr double kHoursPerMinute = 0.016666666666666666;
 
 // Holding pattern constants: its radians-to-degrees differs from the other calculators' one.
-constexpr double kDegToRad = 0.017453292519943278;
-constexpr double kRadToDeg = 57.29577951308238;
 constexpr double kDriftCorrectionLimit = 30.0;  // degrees
 constexpr double kWindSectorLow = 30.0;         // degrees
 constexpr double kWindSectorHigh = 330.0;       // degrees
@@ -104,7 +103,7 @@ HoldingPattern solveHoldingPattern(double tas, double inboundCourse, double wind
     const double d = windDirection - inboundCourse;
     // NaN when the cross component exceeds the TAS (or the TAS is 0); the limits and the sector
     // test below then leave it NaN.
-    const double wca = std::asin(std::sin(d * kDegToRad) / tas * windSpeed) * kRadToDeg;
+    const double wca = std::asin(std::sin(d * kDegToRad) / tas * windSpeed) * kRadToDegLow;
     const double time = kStandardLeg - std::cos(std::fabs(d) * kDegToRad) * windSpeed;
     const double c3 = limitCorrection(3.0 * wca);
     const double c2 = limitCorrection(2.0 * wca);

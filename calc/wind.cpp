@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "calc/angles.hpp"
 #include "calc/entry.hpp"
 #include "calc/numbers.hpp"
 
@@ -10,8 +11,6 @@ namespace orvane {
 
 namespace {
 
-constexpr double kDegToRad = 0.017453292519943278;
-constexpr double kRadToDeg = 57.29577951308239;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace {
 // near a latitude must be to count as the pole: wide enough to take the true pi/2 as well
 // (1.6e-15 away), far narrower than the smallest step of the fields (a hundredth of a minute,
 // 2.9e-6 radians).
-constexpr double kPoleLatitude = 90.0 * geo::kDegToRad;
+constexpr double kPoleLatitude = 90.0 * kDegToRad;
 constexpr double kPoleTolerance = 1e-12;
 
 }  // namespace
@@ -53,16 +53,16 @@ GreatCircle greatCircle(double latFrom, double lonFrom, double latTo, double lon
         (std::sin(latTo) - std::cos(d) * std::sin(latFrom)) / (std::cos(latFrom) * std::sin(d));
     r = std::clamp(r, -1.0, 1.0);
     if (std::sin(dLon) < 0.0) {
-        gc.course = std::acos(r) * geo::kRadToDeg;  // destination to the east
+        gc.course = std::acos(r) * kRadToDeg;  // destination to the east
     } else {
-        gc.course = (geo::kTwoPi - std::acos(r)) * geo::kRadToDeg;
+        gc.course = (kOneTurn - std::acos(r)) * kRadToDeg;
     }
     return gc;
 }
 
 RhumbLine rhumbLine(double latFrom, double lonFrom, double latTo, double lonTo) {
-    const double dlonW = wrapAngle(lonTo - lonFrom, geo::kTwoPi);  // longitude to travel west
-    const double dlonE = wrapAngle(lonFrom - lonTo, geo::kTwoPi);  // longitude to travel east
+    const double dlonW = wrapAngle(lonTo - lonFrom, kOneTurn);  // longitude to travel west
+    const double dlonE = wrapAngle(lonFrom - lonTo, kOneTurn);  // longitude to travel east
     // Difference of the meridional parts, radians.
     const double tFrom = std::tan(latFrom * 0.5 + geo::kQuarterPi);
     const double dphi = std::log(std::tan(latTo * 0.5 + geo::kQuarterPi) / tFrom);
@@ -72,10 +72,10 @@ RhumbLine rhumbLine(double latFrom, double lonFrom, double latTo, double lonTo) 
     RhumbLine rl{};
     double dl = 0.0;
     if (dlonW < dlonE) {
-        rl.course = wrapAngle(std::atan2(-dlonW, dphi), geo::kTwoPi);
+        rl.course = wrapAngle(std::atan2(-dlonW, dphi), kOneTurn);
         dl = dlonW;
     } else {
-        rl.course = wrapAngle(std::atan2(dlonE, dphi), geo::kTwoPi);
+        rl.course = wrapAngle(std::atan2(dlonE, dphi), kOneTurn);
         dl = dlonE;
     }
     rl.distance = std::sqrt(std::pow(dl, 2.0) * std::pow(q, 2.0) + std::pow(dlat, 2.0));

@@ -11,18 +11,16 @@
 //     if (gc.coincident) -> stop, nothing shown or stored
 //     show formatReal("%05.1f\u00b0", gc.course) and formatReal("%1.1fnm", gc.distance)
 //     RhumbLine rl = rhumbLine(latFrom, lonFrom, latTo, gc.lonTo);   // the SHIFTED lonTo
-//     trueCourse = rl.course * geo::kRadToDeg; distance = rl.distance * geo::kNmPerRadian
+//     trueCourse = rl.course * kRadToDeg; distance = rl.distance * geo::kNmPerRadian
 //     magVariation = averageVariation(latFrom, lonFrom, rl.course, rl.distance)  (variation.hpp)
 #pragma once
+
+#include "calc/angles.hpp"
 
 namespace orvane {
 
 namespace geo {
-inline constexpr double kDegToRad = 0.017453292519943278;  // 3.14159265358979 / 180
-inline constexpr double kRadToDeg = 57.29577951308239;     // courses and positions
 inline constexpr double kNmPerRadian = 3437.746770784943;  // 60 * 180 / 3.14159265358979
-inline constexpr double kPi = 3.14159265358979;            // 14 decimals, on purpose
-inline constexpr double kTwoPi = 6.28318530717958;         // one turn, as kOneTurn (calc/entry.hpp)
 inline constexpr double kQuarterPi = 0.7853981633974475;   // 3.14159265358979 / 4
 inline constexpr double kMeridianShift = 0.00001;          // radians, see greatCircle
 }  // namespace geo

@@ -94,7 +94,7 @@ class GreatCircleDialog : public WindowProc {
         // The rhumb line takes the To longitude as the great circle left it (shifted off the
         // From meridian for a route along it).
         const RhumbLine rl = rhumbLine(latFrom, lonFrom, latTo, gc.lonTo);
-        const double course = rl.course * geo::kRadToDeg;
+        const double course = rl.course * kRadToDeg;
         const double distance = rl.distance * geo::kNmPerRadian;
         const double variation = routeVariation(latFrom, lonFrom, rl.course, rl.distance);
         // A route with no finite rhumb line (a latitude typed beyond the pole) shows "----" and

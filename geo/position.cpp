@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/angles.hpp"
+
 namespace orvane {
 
 PositionFields positionFields(double minutesOfArc) {
@@ -24,7 +26,7 @@ PositionFields positionFields(double minutesOfArc) {
 EnteredCoordinate enteredCoordinate(int degrees, int minutes, int hundredths) {
     const double base = minutes * 0.016666666666666666 + degrees;
     return {hundredths * 0.01 + base * 60.0,
-            (hundredths * 0.00016666666666666666 + base) * 0.017453292519943278};
+            (hundredths * 0.00016666666666666666 + base) * kDegToRad};
 }
 
 double enteredDegrees(double degrees, double minutes, double hundredths) {

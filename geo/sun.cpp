@@ -2,18 +2,14 @@
 
 #include <cmath>
 
+#include "calc/angles.hpp"
 #include "calc/numbers.hpp"
 
 namespace orvane {
 
 namespace {
 
-constexpr double kDegToRad = 0.017453292519943278;
 constexpr double kTwoDegToRad = 0.034906585039886556;  // for the sine of twice the anomaly
-// Two radians-to-degrees factors, one unit in the last place apart; each is used where the
-// method was built with it.
-constexpr double kRadToDegRightAscension = 57.29577951308238;
-constexpr double kRadToDegHourAngle = 57.29577951308239;
 constexpr double kHoursPerDegree = 0.06666666666666667;
 constexpr double kCosZenith = -0.014543897651582;  // zenith 90 degrees 50 minutes
 
@@ -30,7 +26,7 @@ double sunEvent(bool rising, double n, double lngHour, double latR) {
         l += 360.0;
     }
     // Right ascension, put into the quadrant of the true longitude, in hours.
-    double ra = std::atan(std::tan(l * kDegToRad) * 0.91764) * kRadToDegRightAscension;
+    double ra = std::atan(std::tan(l * kDegToRad) * 0.91764) * kRadToDegLow;
     const double lQuadrant = std::floor(l * 0.011111111111111112) * 90.0;
     const double raQuadrant = std::floor(ra * 0.011111111111111112) * 90.0;
     ra = ((lQuadrant - raQuadrant) + ra) * kHoursPerDegree;
@@ -44,8 +40,8 @@ double sunEvent(bool rising, double n, double lngHour, double latR) {
     if (cosH < -1.0) {
         return kSunNeverSets;
     }
-    const double h = rising ? (360.0 - std::acos(cosH) * kRadToDegHourAngle) * kHoursPerDegree
-                            : std::acos(cosH) * kRadToDegHourAngle * kHoursPerDegree;
+    const double h = rising ? (360.0 - std::acos(cosH) * kRadToDeg) * kHoursPerDegree
+                            : std::acos(cosH) * kRadToDeg * kHoursPerDegree;
     const double localMean = ((h + ra) - t * 0.06571) - 6.622;
     // Into the UTC day [0, 24). Near the date line at high latitude the event can lie more than
     // a day away (68 30N 180E on 5 December 2003 gives a sunset of -1:53 before reduction), so

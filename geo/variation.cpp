@@ -119,8 +119,8 @@ GeoPoint rhumbMidpoint(double latFrom, double lonFrom, double tc, double dr) {
     // An eastward course (sin tc > 0) moves towards negative, eastern longitudes.
     const double dlon = (-1.0 / q) * std::sin(tc) * h;
     double lonMid = lonFrom + dlon;
-    lonMid = wrapAngle(lonMid + geo::kPi, geo::kTwoPi) - geo::kPi;
-    return {latMid * geo::kRadToDeg, lonMid * geo::kRadToDeg};
+    lonMid = wrapAngle(lonMid + kPi, kOneTurn) - kPi;
+    return {latMid * kRadToDeg, lonMid * kRadToDeg};
 }
 
 double variationModel(double lat, double lon) {

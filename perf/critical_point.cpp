@@ -3,14 +3,13 @@
 #include <cmath>
 #include <limits>
 
+#include "calc/angles.hpp"
 #include "calc/numbers.hpp"
 
 namespace orvane {
 
 namespace {
 
-constexpr double kDegToRad = 0.017453292519943278;
-constexpr double kRadToDeg = 57.29577951308239;
 constexpr double kMinutesToHours = 0.016666666666666666;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 

@@ -5,11 +5,9 @@
 #include <optional>
 
 #include "calc/entry.hpp"
-#include "calc/field_limits.hpp"
 #include "calc/numbers.hpp"
+#include "perf/leg_dialog.hpp"
 #include "perf/point_of_no_return.hpp"
-#include "shell/dialogs.hpp"
-#include "shell/help.hpp"
 
 namespace orvane {
 
@@ -26,12 +24,10 @@ constexpr int kNormalTas = 1093;
 constexpr int kUsableFuel = 1099;
 constexpr int kNormalFlow = 1096;
 constexpr int kReducedPowerFlow = 1097;
-constexpr int kCalculate = 1101;
-constexpr int kTimeTo = 1103;
-constexpr int kDistanceTo = 1105;
 
-constexpr int kMaxDirection = 360;
-constexpr const char* kHelpFile = "pnr.htp";
+constexpr LegDialogControls kControls = {
+    kCourse, kWindDirection, kWindSpeed, kNormalTas, 1101, 1105, 1103, "pnr.htp",
+};
 constexpr const char* kInvalidTimeMessage = "Invalid time format";
 
 enum class PnrMode { FullPower, FailedEngine };
@@ -45,73 +41,39 @@ constexpr int kFailedEngineOnly[] = {
     1098, kUsableFuel,      1095, kNormalFlow, 1070, kReducedPowerFlow,
 };
 
-class PointOfNoReturnDialog : public WindowProc {
+class PointOfNoReturnDialog : public LegDialog {
   public:
     PointOfNoReturnDialog(const RunState& state, Platform& platform)
-        : state_(state), platform_(platform) {}
+        : LegDialog(state, platform, kControls) {}
 
     void onOpen(Window& window) override {
         setMode(window, PnrMode::FullPower);
-        const FlightSummary& flight = state_.summary;
-        const DefaultData& aircraft = state_.defaults;
         // Only values that have been set; endurance, reduced TAS and reduced flow start empty.
-        if (aircraft.tas != 0.0) {
-            window.setText(kNormalTas, formatReal("%1.0f", aircraft.tas));
-        }
-        if (flight.windDirection != 0) {
-            window.setText(kWindDirection, formatC("%03d", flight.windDirection));
-        }
-        if (flight.windSpeed != 0) {
-            window.setInt(kWindSpeed, flight.windSpeed);
-        }
+        fillTasAndWind(window);
+        const FlightSummary& flight = state_.summary;
         if (flight.trueCourse != 0.0) {
             window.setText(kCourse, formatReal("%1.0f", flight.trueCourse));
         }
-        if (aircraft.fuelFlow != 0.0) {
-            window.setText(kNormalFlow, formatReal("%1.1f", aircraft.fuelFlow));
+        if (state_.defaults.fuelFlow != 0.0) {
+            window.setText(kNormalFlow, formatReal("%1.1f", state_.defaults.fuelFlow));
         }
         if (flight.fuel != 0.0) {
             window.setText(kUsableFuel, formatReal("%1.1f", flight.fuel));
         }
     }
 
-    void onCommand(Window& window, int id, int code) override {
-        switch (id) {
-            case kFullPower:
-                if (code == notify::kClicked) {
-                    setMode(window, PnrMode::FullPower);
-                }
-                break;
-            case kFailedEngine:
-                if (code == notify::kClicked) {
-                    setMode(window, PnrMode::FailedEngine);
-                }
-                break;
-            case kCourse:
-            case kWindDirection:
-                if (code == notify::kEditKillFocus) {
-                    limitIntField(window, id, kMaxDirection);
-                }
-                break;
-            case kCalculate:
-                if (code == notify::kClicked) {
-                    calculate(window);
-                }
-                break;
-            case kCommandOk:  // only Done ends the dialog
-                window.end(2);
-                break;
-            default:
-                break;
+  private:
+    void onOtherCommand(Window& window, int id, int code) override {
+        if (code != notify::kClicked) {
+            return;
+        }
+        if (id == kFullPower) {
+            setMode(window, PnrMode::FullPower);
+        } else if (id == kFailedEngine) {
+            setMode(window, PnrMode::FailedEngine);
         }
     }
 
-    bool onHelp(Window&) override {
-        launchHelp(platform_, kHelpFile);
-        return true;
-    }
-
-  private:
     // Shows the mode's fields and hides the other mode's; field texts and results stay.
     void setMode(Window& window, PnrMode mode) {
         mode_ = mode;
@@ -126,39 +88,31 @@ class PointOfNoReturnDialog : public WindowProc {
         }
     }
 
-    void calculate(Window& window) {
+    void calculate(Window& window) override {
         const double course = window.getReal(kCourse);
         const double windDirection = window.getReal(kWindDirection);
         const double windSpeed = window.getReal(kWindSpeed);
         const double normalTas = window.getReal(kNormalTas);
 
-        std::optional<PointOnLeg> point;
-        if (mode_ == PnrMode::FullPower) {
-            if (normalTas == 0.0) {
-                return;
-            }
-            const ClockTime endurance = parseClockTime(window.text(kEndurance));
-            if (endurance.minutes < 0.0) {
-                window.message(kInvalidTimeMessage);
-                return;
-            }
-            point = pointOfNoReturnEndurance(course, windDirection, windSpeed, normalTas,
-                                             endurance.minutes);
-        } else {
-            point =
-                pointOfNoReturnFuel(course, windDirection, windSpeed, normalTas,
-                                    window.getReal(kReducedPowerTas), window.getReal(kNormalFlow),
-                                    window.getReal(kReducedPowerFlow), window.getReal(kUsableFuel));
+        if (mode_ == PnrMode::FailedEngine) {
+            showPoint(window, pointOfNoReturnFuel(
+                                  course, windDirection, windSpeed, normalTas,
+                                  window.getReal(kReducedPowerTas), window.getReal(kNormalFlow),
+                                  window.getReal(kReducedPowerFlow), window.getReal(kUsableFuel)));
+            return;
         }
-        if (!point) {
-            return;  // a speed or flow of 0: the results stay as they are
+        if (normalTas == 0.0) {
+            return;
         }
-        window.setText(kDistanceTo, formatLegDistance(point->distanceNm));
-        window.setText(kTimeTo, formatHoursMinutes(point->timeMinutes));
+        const ClockTime endurance = parseClockTime(window.text(kEndurance));
+        if (endurance.minutes < 0.0) {
+            window.message(kInvalidTimeMessage);
+            return;
+        }
+        showPoint(window, pointOfNoReturnEndurance(course, windDirection, windSpeed, normalTas,
+                                                   endurance.minutes));
     }
 
-    const RunState& state_;
-    Platform& platform_;
     PnrMode mode_ = PnrMode::FullPower;
 };
 

@@ -2,6 +2,22 @@
 
 namespace orvane {
 
+const char* registryOperationName(RegistryOperation operation) {
+    switch (operation) {
+        case RegistryOperation::Open:
+            return "open";
+        case RegistryOperation::Create:
+            return "create";
+        case RegistryOperation::Read:
+            return "read";
+        case RegistryOperation::Write:
+            return "write";
+        case RegistryOperation::Close:
+            return "close";
+    }
+    return "?";
+}
+
 bool MemoryRegistry::fails(RegistryOperation operation, std::string_view key,
                            std::string_view name) const {
     for (const Failure& f : failures_) {

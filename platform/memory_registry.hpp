@@ -13,6 +13,9 @@ namespace orvane {
 
 enum class RegistryOperation { Open, Create, Read, Write, Close };
 
+// The operation's name as a drive script writes it ("open", "create", "read", "write", "close").
+const char* registryOperationName(RegistryOperation operation);
+
 class MemoryRegistry : public Registry {
   public:
     bool open(std::string_view path, Key& key) override;

@@ -11,6 +11,8 @@ packages=(
   # The package's checks (scripts/check-install.sh): lintian on the .deb, and the desktop entry
   # and AppStream metadata validators.
   lintian desktop-file-utils appstream
+  # The locale sources, compiled in the build folder for the decimal-comma test of the driver.
+  locales
 )
 
 missing=()

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/focus_order.hpp"
+#include "platform/scripted_clock.hpp"
 #include "platform/scripted_host.hpp"
 #include "res/templates.hpp"
 
@@ -90,14 +91,14 @@ class HeadlessHost : public ScriptedHost {
     int runMessageLoop() override;
     Registry& registry() override { return *store_; }
     bool startProcess(std::string_view program, std::string_view argument) override;
-    Date utcDate() override { return date_; }
+    Date utcDate() override { return date_.at(now_); }
     double monotonicSeconds() override { return now_; }
     std::string currencySymbol() override { return currency_; }
     std::string shortDateOrder() override { return dateOrder_; }
 
     // ScriptedHost
     void setActionSource(ActionSource* source) override { source_ = source; }
-    void setDate(Date date) override { date_ = date; }
+    void setDate(Date date) override { date_.set(date, now_); }
     void setCurrency(std::string symbol) override { currency_ = std::move(symbol); }
     void setDateOrder(std::string order) override { dateOrder_ = std::move(order); }
     void setHelpViewerMissing(bool missing) override { helpViewerMissing_ = missing; }
@@ -160,7 +161,7 @@ class HeadlessHost : public ScriptedHost {
     ActionSource* source_ = nullptr;
     MemoryRegistry ownStore_;
     MemoryRegistry* store_ = &ownStore_;
-    Date date_{2026, 12, 9};
+    ScriptedDate date_{Date{2026, 12, 9}, 0.0};
     double now_ = 0.0;
     std::string currency_ = "$";
     std::string dateOrder_ = "0";

@@ -23,6 +23,7 @@
 #include "platform/control_kinds.hpp"
 #include "platform/qt/qt_ui.hpp"
 #include "platform/qt/single_instance.hpp"
+#include "platform/scripted_clock.hpp"
 #include "res/menu.hpp"
 
 namespace orvane {
@@ -101,14 +102,14 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
         processes_.emplace_back(argument);
         return true;
     }
-    Date utcDate() override { return date_; }
+    Date utcDate() override { return date_.at(ui_.now()); }
     double monotonicSeconds() override { return ui_.now(); }
     std::string currencySymbol() override { return currency_; }
     std::string shortDateOrder() override { return dateOrder_; }
 
     // The world
     void setActionSource(ActionSource* source) override { source_ = source; }
-    void setDate(Date date) override { date_ = date; }
+    void setDate(Date date) override { date_.set(date, ui_.now()); }
     void setCurrency(std::string symbol) override { currency_ = std::move(symbol); }
     void setDateOrder(std::string order) override { dateOrder_ = std::move(order); }
     void setHelpViewerMissing(bool missing) override { helpViewerMissing_ = missing; }
@@ -177,7 +178,7 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
     ActionSource* source_ = nullptr;
     MemoryRegistry ownStore_;
     MemoryRegistry* store_ = &ownStore_;
-    Date date_{2026, 12, 9};
+    ScriptedDate date_{Date{2026, 12, 9}, 0.0};
     std::string currency_ = "$";
     std::string dateOrder_ = "0";
     bool helpViewerMissing_ = false;

@@ -509,6 +509,39 @@ TEST(FileStore, StoreThatCannotBeReadIsNeverOverwritten) {
     EXPECT_EQ(readFile(path + "/inside"), "kept");
 }
 
+// A settings file that exists but cannot be read (mode 000) must not be replaced by a save: the
+// program would lose what it could not see. The tests run as root here, whom mode 000 does not
+// stop, so the file is opened with the permission-override capabilities taken out of the
+// thread's effective set (WithoutPermissionOverride): the open then fails with EACCES as it
+// would for any user.
+TEST(FileStore, RegularFileThatCannotBeReadIsNeverOverwritten) {
+    TempFolder folder;
+    const std::string path = folder / "registry.reg";
+    writeFile(path, kSavedFile);
+    ::chmod(path.c_str(), 0000);
+    {
+        WithoutPermissionOverride checked;
+        if (!checked.active()) {
+            GTEST_SKIP() << "permissions cannot be made to apply here";
+        }
+        FileRegistry registry(path);
+        EXPECT_EQ(registry.loadResult(), FileRegistry::LoadResult::Unreadable);
+        MessageWindow window;
+        PreferenceData prefs;
+        DefaultData d;
+        loadSettings(window, registry, prefs, d);
+        EXPECT_TRUE(window.messages.empty());  // as on a first run: nothing to say
+        saveSettings(window, registry, PreferenceData{0, 1}, DefaultData{});
+        EXPECT_EQ(window.messages, (std::vector<std::string>{kClose, kClose}));
+        EXPECT_FALSE(exists(path + ".tmp"));
+    }
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0u);
+    ::chmod(path.c_str(), 0600);
+    EXPECT_EQ(readFile(path), kSavedFile);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Saves that fail
 

@@ -43,7 +43,7 @@ Shown fly(const Route& r) {
     const GreatCircle gc = greatCircle(latFrom, lonFrom, latTo, radians(r.lonTo));
     const RhumbLine rl = rhumbLine(latFrom, lonFrom, latTo, gc.lonTo);
     return {formatReal("%05.1f\u00b0", gc.course), formatReal("%1.1fnm", gc.distance),
-            formatReal("%05.1f\u00b0", rl.course * geo::kRadToDeg),
+            formatReal("%05.1f\u00b0", rl.course * kRadToDeg),
             formatReal("%1.1fnm", rl.distance * geo::kNmPerRadian)};
 }
 

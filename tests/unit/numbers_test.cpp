@@ -48,6 +48,16 @@ TEST(ReadReal, IgnoresTheProcessLocale) {
     std::setlocale(LC_ALL, saved.c_str());
 }
 
+TEST(ReadWholeReal, TakesOneNumberAndNothingElse) {
+    EXPECT_EQ(readWholeReal("120.0"), 120.0);
+    EXPECT_EQ(readWholeReal("-3.25"), -3.25);
+    EXPECT_EQ(readWholeReal("+1.2e2"), 120.0);
+    EXPECT_EQ(readWholeReal(" 7"), 7.0);
+    for (const char* text : {"", "1,5", "120.0kt", "1e", "inf", "nan", "0x10", "-", "."}) {
+        EXPECT_FALSE(readWholeReal(text).has_value()) << text;
+    }
+}
+
 TEST(ReadInt, StopsAtTheFirstOtherCharacter) {
     EXPECT_EQ(readInt("360"), 360);
     EXPECT_EQ(readInt("  -5"), -5);

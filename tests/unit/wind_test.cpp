@@ -94,12 +94,19 @@ TEST(WindComponents, RunwayCases) {
         {"straight behind", 90, 270, 20, "Tailwind", "20 kt", "0 kt"},
         {"straight across gives no headwind", 90, 180, 20, "Headwind", "0 kt", "20 kt"},
         {"calm", 90, 0, 0, "Headwind", "0 kt", "0 kt"},
+        // Around the tail: the angle is taken the short way round from just past 180 degrees.
+        {"179 off", 0, 179, 100, "Tailwind", "100 kt", "2 kt"},
+        {"180 off", 0, 180, 100, "Tailwind", "100 kt", "0 kt"},
+        {"181 off reads as 179", 0, 181, 100, "Tailwind", "100 kt", "2 kt"},
+        {"181 off the other way", 181, 0, 100, "Tailwind", "100 kt", "2 kt"},
+        {"359 off reads as 1", 0, 359, 100, "Headwind", "100 kt", "2 kt"},
     };
     for (const auto& c : cases) {
         const auto r = solveWindComponents(c.runway, c.windDirection, c.windSpeed);
         EXPECT_EQ(r.tailwind ? "Tailwind" : "Headwind", std::string(c.label)) << c.name;
         EXPECT_EQ(formatReal(kSpeed, r.alongRunway), c.along) << c.name;
         EXPECT_EQ(formatReal(kSpeed, r.crosswind), c.cross) << c.name;
+        EXPECT_GE(r.crosswind, 0.0) << c.name;
     }
 }
 

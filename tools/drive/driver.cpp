@@ -24,13 +24,14 @@ int toInt(const std::string& word) {
     return static_cast<int>(value);
 }
 
+// The program's own reader, not strtod: the Qt host sets the process locale from the
+// environment, and a German one would stop "120.0" at the point.
 double toReal(const std::string& word) {
-    std::size_t used = 0;
-    const double value = std::stod(word, &used);
-    if (used != word.size()) {
+    const std::optional<double> value = readWholeReal(word);
+    if (!value) {
         throw ScriptError("not a number: " + word);
     }
-    return value;
+    return *value;
 }
 
 std::string quoted(const std::string& text) {
@@ -48,20 +49,28 @@ void need(const std::vector<std::string>& w, std::size_t count, const char* usag
 }
 
 RegistryOperation toOperation(const std::string& word) {
-    if (word == "open")
-        return RegistryOperation::Open;
-    if (word == "create")
-        return RegistryOperation::Create;
-    if (word == "read")
-        return RegistryOperation::Read;
-    if (word == "write")
-        return RegistryOperation::Write;
-    if (word == "close")
-        return RegistryOperation::Close;
+    for (RegistryOperation op :
+         {RegistryOperation::Open, RegistryOperation::Create, RegistryOperation::Read,
+          RegistryOperation::Write, RegistryOperation::Close}) {
+        if (word == registryOperationName(op)) {
+            return op;
+        }
+    }
     throw ScriptError("unknown store operation " + word);
 }
 
 }  // namespace
+
+std::string quoteArgument(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+        }
+        out += c;
+    }
+    return out + "\"";
+}
 
 std::vector<ScriptLine> parseScript(const std::string& text) {
     std::vector<ScriptLine> lines;
@@ -405,14 +414,21 @@ void Driver::expect(const std::vector<std::string>& w) {
         }
         check(ok, w[2] + " " + what, got);
     } else if (what == "list") {
-        need(w, 6, "expect list ID COUNT FIRST LAST");
+        // With nothing after the id, the list must be empty.
+        if (w.size() != 3) {
+            need(w, 6, "expect list ID [COUNT FIRST LAST]");
+        }
         const auto list = host_.listEntries(toInt(w[2]));
         const std::string got = std::to_string(list.size()) + " " +
                                 (list.empty() ? "-" : quoted(list.front())) + " " +
                                 (list.empty() ? "-" : quoted(list.back()));
-        const bool ok = static_cast<int>(list.size()) == toInt(w[3]) && !list.empty() &&
-                        list.front() == w[4] && list.back() == w[5];
-        check(ok, "list " + w[3] + " " + quoted(w[4]) + " " + quoted(w[5]), got);
+        if (w.size() == 3) {
+            check(list.empty(), "an empty list", got);
+        } else {
+            const bool ok = static_cast<int>(list.size()) == toInt(w[3]) && !list.empty() &&
+                            list.front() == w[4] && list.back() == w[5];
+            check(ok, "list " + w[3] + " " + quoted(w[4]) + " " + quoted(w[5]), got);
+        }
     } else if (what == "message") {
         need(w, 3, "expect message TEXT");
         if (messagesChecked_ >= messages_.size()) {

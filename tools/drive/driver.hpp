@@ -26,6 +26,10 @@ struct ScriptLine {
 // '#' outside quotes starts a comment. Throws ScriptError for an unclosed quote.
 std::vector<ScriptLine> parseScript(const std::string& text);
 
+// A text as one drive-script argument: in double quotes, with \ and " escaped, so that
+// parseScript reads it back as it was.
+std::string quoteArgument(const std::string& text);
+
 class Driver : public ActionSource {
   public:
     Driver(ScriptedHost& host, MemoryRegistry& store, std::ostream& out);

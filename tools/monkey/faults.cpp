@@ -96,27 +96,9 @@ const char kSession[] =
     "cancel\n"
     "menu 40002\n";
 
-enum class Op { Open, Create, Read, Write, Close };
-
-const char* opName(Op op) {
-    switch (op) {
-        case Op::Open:
-            return "open";
-        case Op::Create:
-            return "create";
-        case Op::Read:
-            return "read";
-        case Op::Write:
-            return "write";
-        case Op::Close:
-            return "close";
-    }
-    return "?";
-}
-
 // One registry operation of the settings store, with what a failure of it shows.
 struct Step {
-    Op op;
+    RegistryOperation op;
     const std::string* key;
     const char* name;     // "" for the key itself, or the unnamed value when writing
     const char* message;  // null: a failure says nothing
@@ -124,72 +106,85 @@ struct Step {
 
 // The load and the save, step by step, as the settings store makes them.
 const Step kLoadSteps[] = {
-    {Op::Open, &kPrefs, "", nullptr},  // the first run: nothing to say, and the load stops
-    {Op::Read, &kPrefs, "Temp", kRead},
-    {Op::Read, &kPrefs, "Press", kRead},
-    {Op::Read, &kPrefs, "VarModel", nullptr},
-    {Op::Close, &kPrefs, "", kClose},
-    {Op::Open, &kDefs, "", kOpen},
-    {Op::Read, &kDefs, "Lat", kRead},
-    {Op::Read, &kDefs, "NS", nullptr},
-    {Op::Read, &kDefs, "Lon", kRead},
-    {Op::Read, &kDefs, "EW", nullptr},
-    {Op::Read, &kDefs, "BasicW", kRead},
-    {Op::Read, &kDefs, "BasicA", kRead},
-    {Op::Read, &kDefs, "Fuel", kRead},
-    {Op::Read, &kDefs, "Row1", kRead},
-    {Op::Read, &kDefs, "Row2", kRead},
-    {Op::Read, &kDefs, "Row3", kRead},
-    {Op::Read, &kDefs, "Bags1", kRead},
-    {Op::Read, &kDefs, "Bags2", kRead},
-    {Op::Read, &kDefs, "Aux", kRead},
-    {Op::Read, &kDefs, "Tas", kRead},
-    {Op::Read, &kDefs, "Cons", kRead},
-    {Op::Read, &kDefs, "Hrcost", kRead},
-    {Op::Close, &kDefs, "", kClose},
+    {RegistryOperation::Open, &kPrefs, "",
+     nullptr},  // the first run: nothing to say, and the load stops
+    {RegistryOperation::Read, &kPrefs, "Temp", kRead},
+    {RegistryOperation::Read, &kPrefs, "Press", kRead},
+    {RegistryOperation::Read, &kPrefs, "VarModel", nullptr},
+    {RegistryOperation::Close, &kPrefs, "", kClose},
+    {RegistryOperation::Open, &kDefs, "", kOpen},
+    {RegistryOperation::Read, &kDefs, "Lat", kRead},
+    {RegistryOperation::Read, &kDefs, "NS", nullptr},
+    {RegistryOperation::Read, &kDefs, "Lon", kRead},
+    {RegistryOperation::Read, &kDefs, "EW", nullptr},
+    {RegistryOperation::Read, &kDefs, "BasicW", kRead},
+    {RegistryOperation::Read, &kDefs, "BasicA", kRead},
+    {RegistryOperation::Read, &kDefs, "Fuel", kRead},
+    {RegistryOperation::Read, &kDefs, "Row1", kRead},
+    {RegistryOperation::Read, &kDefs, "Row2", kRead},
+    {RegistryOperation::Read, &kDefs, "Row3", kRead},
+    {RegistryOperation::Read, &kDefs, "Bags1", kRead},
+    {RegistryOperation::Read, &kDefs, "Bags2", kRead},
+    {RegistryOperation::Read, &kDefs, "Aux", kRead},
+    {RegistryOperation::Read, &kDefs, "Tas", kRead},
+    {RegistryOperation::Read, &kDefs, "Cons", kRead},
+    {RegistryOperation::Read, &kDefs, "Hrcost", kRead},
+    {RegistryOperation::Close, &kDefs, "", kClose},
     // The aircraft profiles, read without a word: the current name (the profiles are found
     // without opening a key).
-    {Op::Open, &kPrefs, "", nullptr},
-    {Op::Close, &kPrefs, "", nullptr},
+    {RegistryOperation::Open, &kPrefs, "", nullptr},
+    {RegistryOperation::Close, &kPrefs, "", nullptr},
 };
 const Step kSaveSteps[] = {
-    {Op::Create, &kPrefs, "", kCreate},        {Op::Write, &kPrefs, "", kSet},
-    {Op::Write, &kPrefs, "Temp", kSet},        {Op::Write, &kPrefs, "Press", kSet},
-    {Op::Write, &kPrefs, "VarModel", nullptr}, {Op::Close, &kPrefs, "", kClose},
-    {Op::Create, &kDefs, "", kCreate},         {Op::Write, &kDefs, "", kSet},
-    {Op::Write, &kDefs, "Lat", kSet},          {Op::Write, &kDefs, "NS", nullptr},
-    {Op::Write, &kDefs, "Lon", kSet},          {Op::Write, &kDefs, "EW", nullptr},
-    {Op::Write, &kDefs, "BasicW", kSet},       {Op::Write, &kDefs, "BasicA", kSet},
-    {Op::Write, &kDefs, "Fuel", kSet},         {Op::Write, &kDefs, "Row1", kSet},
-    {Op::Write, &kDefs, "Row2", kSet},         {Op::Write, &kDefs, "Row3", kSet},
-    {Op::Write, &kDefs, "Bags1", kSet},        {Op::Write, &kDefs, "Bags2", kSet},
-    {Op::Write, &kDefs, "Aux", kSet},          {Op::Write, &kDefs, "Tas", kSet},
-    {Op::Write, &kDefs, "Cons", kSet},         {Op::Write, &kDefs, "Hrcost", kSet},
-    {Op::Close, &kDefs, "", kClose},
+    {RegistryOperation::Create, &kPrefs, "", kCreate},
+    {RegistryOperation::Write, &kPrefs, "", kSet},
+    {RegistryOperation::Write, &kPrefs, "Temp", kSet},
+    {RegistryOperation::Write, &kPrefs, "Press", kSet},
+    {RegistryOperation::Write, &kPrefs, "VarModel", nullptr},
+    {RegistryOperation::Close, &kPrefs, "", kClose},
+    {RegistryOperation::Create, &kDefs, "", kCreate},
+    {RegistryOperation::Write, &kDefs, "", kSet},
+    {RegistryOperation::Write, &kDefs, "Lat", kSet},
+    {RegistryOperation::Write, &kDefs, "NS", nullptr},
+    {RegistryOperation::Write, &kDefs, "Lon", kSet},
+    {RegistryOperation::Write, &kDefs, "EW", nullptr},
+    {RegistryOperation::Write, &kDefs, "BasicW", kSet},
+    {RegistryOperation::Write, &kDefs, "BasicA", kSet},
+    {RegistryOperation::Write, &kDefs, "Fuel", kSet},
+    {RegistryOperation::Write, &kDefs, "Row1", kSet},
+    {RegistryOperation::Write, &kDefs, "Row2", kSet},
+    {RegistryOperation::Write, &kDefs, "Row3", kSet},
+    {RegistryOperation::Write, &kDefs, "Bags1", kSet},
+    {RegistryOperation::Write, &kDefs, "Bags2", kSet},
+    {RegistryOperation::Write, &kDefs, "Aux", kSet},
+    {RegistryOperation::Write, &kDefs, "Tas", kSet},
+    {RegistryOperation::Write, &kDefs, "Cons", kSet},
+    {RegistryOperation::Write, &kDefs, "Hrcost", kSet},
+    {RegistryOperation::Close, &kDefs, "", kClose},
     // The aircraft profiles, written without a word: "My aircraft", then the current name.
-    {Op::Create, &kFirstProfile, "", nullptr},
-    {Op::Write, &kFirstProfile, "BasicW", nullptr},
-    {Op::Write, &kFirstProfile, "BasicA", nullptr},
-    {Op::Write, &kFirstProfile, "Fuel", nullptr},
-    {Op::Write, &kFirstProfile, "Row1", nullptr},
-    {Op::Write, &kFirstProfile, "Row2", nullptr},
-    {Op::Write, &kFirstProfile, "Row3", nullptr},
-    {Op::Write, &kFirstProfile, "Bags1", nullptr},
-    {Op::Write, &kFirstProfile, "Bags2", nullptr},
-    {Op::Write, &kFirstProfile, "Aux", nullptr},
-    {Op::Write, &kFirstProfile, "Tas", nullptr},
-    {Op::Write, &kFirstProfile, "Cons", nullptr},
-    {Op::Write, &kFirstProfile, "Hrcost", nullptr},
-    {Op::Write, &kFirstProfile, "Mtow", nullptr},
-    {Op::Write, &kFirstProfile, "Envelope", nullptr},
-    {Op::Close, &kFirstProfile, "", nullptr},
-    {Op::Create, &kPrefs, "", nullptr},
-    {Op::Write, &kPrefs, "Aircraft", nullptr},
-    {Op::Close, &kPrefs, "", nullptr},
+    {RegistryOperation::Create, &kFirstProfile, "", nullptr},
+    {RegistryOperation::Write, &kFirstProfile, "BasicW", nullptr},
+    {RegistryOperation::Write, &kFirstProfile, "BasicA", nullptr},
+    {RegistryOperation::Write, &kFirstProfile, "Fuel", nullptr},
+    {RegistryOperation::Write, &kFirstProfile, "Row1", nullptr},
+    {RegistryOperation::Write, &kFirstProfile, "Row2", nullptr},
+    {RegistryOperation::Write, &kFirstProfile, "Row3", nullptr},
+    {RegistryOperation::Write, &kFirstProfile, "Bags1", nullptr},
+    {RegistryOperation::Write, &kFirstProfile, "Bags2", nullptr},
+    {RegistryOperation::Write, &kFirstProfile, "Aux", nullptr},
+    {RegistryOperation::Write, &kFirstProfile, "Tas", nullptr},
+    {RegistryOperation::Write, &kFirstProfile, "Cons", nullptr},
+    {RegistryOperation::Write, &kFirstProfile, "Hrcost", nullptr},
+    {RegistryOperation::Write, &kFirstProfile, "Mtow", nullptr},
+    {RegistryOperation::Write, &kFirstProfile, "Envelope", nullptr},
+    {RegistryOperation::Close, &kFirstProfile, "", nullptr},
+    {RegistryOperation::Create, &kPrefs, "", nullptr},
+    {RegistryOperation::Write, &kPrefs, "Aircraft", nullptr},
+    {RegistryOperation::Close, &kPrefs, "", nullptr},
 };
 
 struct Fault {
-    Op op;
+    RegistryOperation op;
     std::string key;
     std::string name;  // "" matches every value of the key, as store-fail does
     bool operator<(const Fault& o) const {
@@ -216,38 +211,28 @@ void playSteps(const Step (&steps)[N], const Fault& fault, bool load, Expected& 
     std::set<std::string> keysNotOpen;
     for (const Step& s : steps) {
         bool fails = matches(fault, s);
-        if ((s.op == Op::Read || s.op == Op::Write || s.op == Op::Close) &&
+        if ((s.op == RegistryOperation::Read || s.op == RegistryOperation::Write ||
+             s.op == RegistryOperation::Close) &&
             keysNotOpen.count(*s.key) != 0) {
             fails = true;
         }
         if (!fails) {
             continue;
         }
-        if (load && s.op == Op::Open && *s.key == kPrefs) {
+        if (load && s.op == RegistryOperation::Open && *s.key == kPrefs) {
             e.stopped = true;
             return;
         }
-        if (s.op == Op::Open || s.op == Op::Create) {
+        if (s.op == RegistryOperation::Open || s.op == RegistryOperation::Create) {
             keysNotOpen.insert(*s.key);
         }
-        if (s.op == Op::Read) {
+        if (s.op == RegistryOperation::Read) {
             e.unread.insert(s.name);
         }
         if (s.message != nullptr) {
             e.messages.push_back(s.message);
         }
     }
-}
-
-std::string quote(const std::string& text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-        }
-        out += c;
-    }
-    return out + "\"";
 }
 
 std::string readBytes(const std::string& path) {
@@ -279,29 +264,29 @@ class RecordingRegistry : public FileRegistry {
     std::vector<Fault> seen;
 
     bool open(std::string_view path, Key& key) override {
-        seen.push_back({Op::Open, std::string(path), ""});
+        seen.push_back({RegistryOperation::Open, std::string(path), ""});
         const bool ok = FileRegistry::open(path, key);
         return noted(ok, key, path);
     }
     bool create(std::string_view path, Key& key) override {
-        seen.push_back({Op::Create, std::string(path), ""});
+        seen.push_back({RegistryOperation::Create, std::string(path), ""});
         const bool ok = FileRegistry::create(path, key);
         return noted(ok, key, path);
     }
     bool readDword(Key key, std::string_view name, std::uint32_t& value) override {
-        seen.push_back({Op::Read, paths_[key], std::string(name)});
+        seen.push_back({RegistryOperation::Read, paths_[key], std::string(name)});
         return FileRegistry::readDword(key, name, value);
     }
     bool writeDword(Key key, std::string_view name, std::uint32_t value) override {
-        seen.push_back({Op::Write, paths_[key], std::string(name)});
+        seen.push_back({RegistryOperation::Write, paths_[key], std::string(name)});
         return FileRegistry::writeDword(key, name, value);
     }
     bool writeString(Key key, std::string_view name, std::string_view value) override {
-        seen.push_back({Op::Write, paths_[key], std::string(name)});
+        seen.push_back({RegistryOperation::Write, paths_[key], std::string(name)});
         return FileRegistry::writeString(key, name, value);
     }
     bool close(Key key) override {
-        seen.push_back({Op::Close, paths_[key], ""});
+        seen.push_back({RegistryOperation::Close, paths_[key], ""});
         return FileRegistry::close(key);
     }
 
@@ -390,20 +375,21 @@ FaultOutcome runStoreFaults(const std::string& folder, std::ostream& out, bool v
     for (const Fault& fault : faults) {
         ++outcome.injected;
         const std::string label =
-            std::string(opName(fault.op)) + " " + quote(fault.key) + " " +
-            (fault.op == Op::Write && fault.name.empty() ? std::string("@") : fault.name);
+            std::string(registryOperationName(fault.op)) + " " + quoteArgument(fault.key) + " " +
+            (fault.op == RegistryOperation::Write && fault.name.empty() ? std::string("@")
+                                                                        : fault.name);
         Expected load, save;
         playSteps(kLoadSteps, fault, true, load);
         playSteps(kSaveSteps, fault, false, save);
 
         std::string script = "# store-fail at " + label + "\nstore-fail " + label + "\nstart\n";
         for (const std::string& m : load.messages) {
-            script += "expect message " + quote(m) + "\n";
+            script += "expect message " + quoteArgument(m) + "\n";
         }
         script += "expect no-message\n";
         script += kSession;
         for (const std::string& m : save.messages) {
-            script += "expect message " + quote(m) + "\n";
+            script += "expect message " + quoteArgument(m) + "\n";
         }
         script += "expect no-message\nexpect exited 0\n";
 

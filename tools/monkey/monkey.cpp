@@ -25,6 +25,7 @@
 #include "shell/main_window.hpp"
 #include "shell/run_state.hpp"
 #include "shell/settings_store.hpp"
+#include "tools/drive/driver.hpp"
 
 namespace orvane::monkey {
 
@@ -111,18 +112,6 @@ const char* const kTexts[] = {
 };
 
 const char* const kUtf8[] = {"\u00e9", "\u00b0", "\u00df", "\u20ac", "\u65e5"};
-
-// A drive-script argument: in double quotes, with \ and " escaped.
-std::string quote(const std::string& text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-        }
-        out += c;
-    }
-    return out + "\"";
-}
 
 std::string readFileBytes(const std::string& path, bool& exists) {
     std::ifstream in(path, std::ios::binary);
@@ -480,7 +469,7 @@ void Monkey::actOnMain() {
 }
 
 void Monkey::typeInto(int id, const std::string& text) {
-    play("type " + std::to_string(id) + " " + quote(text));
+    play("type " + std::to_string(id) + " " + quoteArgument(text));
     typed_[id].push_back(text);
     host_.type(id, text);
 }
@@ -545,7 +534,7 @@ void Monkey::actInDialog(int templateId) {
         const auto entries = host_.listEntries(id);
         const std::string& entry =
             entries[static_cast<std::size_t>(below(static_cast<int>(entries.size())))];
-        play("pick " + std::to_string(id) + " " + quote(entry));
+        play("pick " + std::to_string(id) + " " + quoteArgument(entry));
         host_.pick(id, entry);
     } else if (roll < 88 && !(fields.empty() && buttons.empty())) {
         std::vector<int> focusable = fields;
