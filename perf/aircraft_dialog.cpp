@@ -17,15 +17,19 @@ namespace orvane {
 
 namespace {
 
+std::string count(std::size_t n) {
+    return formatInt(static_cast<std::int32_t>(n));
+}
+
 // What the pilot is told about a bad entry.
-const char* nameMessage(AircraftNameError error) {
+std::string nameMessage(AircraftNameError error) {
     switch (error) {
         case AircraftNameError::None:
             return "";
         case AircraftNameError::Empty:
             return "Enter a name for the aircraft";
         case AircraftNameError::TooLong:
-            return "Name: max 31 characters";
+            return "Name: max " + count(kMaxAircraftNameChars) + " characters";
         case AircraftNameError::BadCharacter:
             return "A name may not contain \\";
         case AircraftNameError::Taken:
@@ -39,12 +43,11 @@ std::string envelopeMessage(const EnvelopeReading& reading) {
         case EnvelopeError::None:
             return "";
         case EnvelopeError::NotTwoNumbers:
-            return "Envelope point " + formatInt(static_cast<std::int32_t>(reading.badPoint)) +
-                   " is not two numbers (weight,cg)";
+            return "Envelope point " + count(reading.badPoint) + " is not two numbers (weight,cg)";
         case EnvelopeError::TooFewPoints:
-            return "An envelope needs at least 3 points";
+            return "An envelope needs at least " + count(kMinEnvelopePoints) + " points";
         case EnvelopeError::TooManyPoints:
-            return "An envelope has at most 16 points";
+            return "An envelope has at most " + count(kMaxEnvelopePoints) + " points";
     }
     return "";
 }
