@@ -1,6 +1,7 @@
 #include "calc/numbers.hpp"
 
 #include <locale.h>
+#include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <string>
 
 namespace orvane {
 
@@ -84,7 +86,8 @@ NumberSpan scanNumber(std::string_view text) {
         ++i;
         ++digits;
     }
-    if (i < text.size() && text[i] == '.') {
+    // A comma is a decimal mark as well as a point: pilots in most of Europe type "8,5".
+    if (i < text.size() && (text[i] == '.' || text[i] == ',')) {
         ++i;
         while (i < text.size() && isDigit(text[i])) {
             ++i;
@@ -117,8 +120,10 @@ double convertNumber(std::string_view text, const NumberSpan& span) {
         return 0.0;
     }
     double value = 0.0;
-    const char* first = text.data() + span.start;
-    const char* last = text.data() + span.end;
+    std::string number(text.substr(span.start, span.end - span.start));
+    std::replace(number.begin(), number.end(), ',', '.');
+    const char* first = number.data();
+    const char* last = number.data() + number.size();
     auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
         // Too large gives infinity, too small gives zero, as the C library does. Which of the

@@ -6,7 +6,8 @@
 //
 //  * readReal: the longest leading decimal number of at most the first maxChars characters
 //    (14 in most dialogs, 9 where a dialog says so), after leading white space: optional sign,
-//    digits, optional point and digits, optional exponent. No number gives 0. Hexadecimal,
+//    digits, optional decimal mark ('.' or ',', in every locale) and digits, optional exponent.
+//    No number gives 0. Hexadecimal,
 //    "inf" and "nan" are not numbers here. A number too large for a double gives +/-infinity,
 //    which every caller turns into "----" rather than a stored value.
 //  * readInt: leading spaces, an optional sign ('+' or '-', as readReal takes it) and decimal

@@ -4,8 +4,11 @@
 // field's text. What must hold for every input:
 //  * the result is a number: finite, or +/-infinity for a number too large; never NaN;
 //  * it is the same in a locale whose decimal point is a comma;
+//  * a comma is a decimal mark exactly as a point is: the text with every comma made a point
+//    reads the same;
 //  * on text made only of the characters a decimal number is written with, it is exactly what
 //    the C library reads in the C locale (too small gives zero, too large infinity, signs kept).
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -20,7 +23,7 @@ namespace {
 
 bool plainDecimal(std::string_view s) {
     for (char c : s) {
-        if (std::string_view("0123456789+-.eE \t\n\r\f\v").find(c) == std::string_view::npos) {
+        if (std::string_view("0123456789+-.,eE \t\n\r\f\v").find(c) == std::string_view::npos) {
             return false;
         }
     }
@@ -45,7 +48,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       "readReal depends on the process locale");
     });
 
-    const std::string_view head = text.substr(0, std::min(text.size(), maxChars));
+    std::string points(text);
+    std::replace(points.begin(), points.end(), ',', '.');
+    fuzz::require(fuzz::sameBits(readReal(points, maxChars), value),
+                  "a comma reads differently from a point");
+
+    const std::string_view head =
+        std::string_view(points).substr(0, std::min(text.size(), maxChars));
     if (plainDecimal(head)) {
         const std::string copy(head);
         const double reference = strtod_l(copy.c_str(), nullptr, fuzz::plainLocale());

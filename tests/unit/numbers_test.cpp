@@ -18,11 +18,25 @@ TEST(ReadReal, ReadsTheLongestLeadingNumber) {
         {"120", 120.0}, {"  12.5kt", 12.5}, {"-3.25", -3.25}, {"+7", 7.0},     {".5", 0.5},
         {"5.", 5.0},    {"1e3", 1000.0},    {"1e", 1.0},      {"2E-2x", 0.02}, {"1.5.5", 1.5},
         {"", 0.0},      {"abc", 0.0},       {"-", 0.0},       {".", 0.0},      {"0x1A", 0.0},
-        {"inf", 0.0},   {"nan", 0.0},       {"--5", 0.0},     {"1,5", 1.0},    {"\t 42", 42.0},
+        {"inf", 0.0},   {"nan", 0.0},       {"--5", 0.0},     {"1;5", 1.0},    {"\t 42", 42.0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(readReal(c.text), c.value) << c.text;
     }
+}
+
+// A comma is read as a decimal mark exactly as a point is, whatever the locale; only the first
+// mark counts, and what follows the number is ignored as before.
+TEST(ReadReal, TakesACommaAsTheDecimalMark) {
+    const RealCase cases[] = {
+        {"8,5", 8.5},   {"-0,25", -0.25}, {"102,8", 102.8},  {"1,5,3", 1.5},
+        {",5", 0.5},    {"5,", 5.0},      {",", 0.0},        {"1,5e2", 150.0},
+        {"1.5,3", 1.5}, {"1,5.3", 1.5},   {" 12,5kt", 12.5}, {"12345678901,234", 12345678901.23},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(readReal(c.text), c.value) << c.text;
+    }
+    EXPECT_EQ(readReal("1234567,89", 9), 1234567.8);
 }
 
 TEST(ReadReal, ReadsOnlyTheFirstCharactersOfAField) {
@@ -44,6 +58,7 @@ TEST(ReadReal, IgnoresTheProcessLocale) {
         std::setlocale(LC_ALL, "C.UTF-8");
     }
     EXPECT_EQ(readReal("1.5"), 1.5);
+    EXPECT_EQ(readReal("1,5"), 1.5);
     EXPECT_EQ(formatC("%1.1f", 1.5), "1.5");
     std::setlocale(LC_ALL, saved.c_str());
 }

@@ -2,6 +2,7 @@
 //
 // Plays drive scripts against the whole program and prints "N passed, M failed" last. The exit
 // code is 0 only when every check passed and no script had an error.
+#include <clocale>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -28,6 +29,9 @@ int usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The program runs in the user's locale on both hosts (the Qt host's application sets it up
+    // the same way), so that a script shows it reads and writes numbers the same in every one.
+    std::setlocale(LC_ALL, "");
     std::string hostName = "headless";
     std::string storeFile;
     std::vector<std::string> scripts;
