@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/keyboard.hpp"
 #include "platform/memory_registry.hpp"
 #include "platform/platform.hpp"
 
@@ -42,6 +43,18 @@ struct DrawCall {
     Align align = Align::Left;
     Rgb foreground, background;
 };
+
+// The summary panel's lines as text from its draw calls: each label (a text ending in ':') with
+// the value drawn after it ("True course: 230°"), the cost line on its own.
+inline std::vector<std::string> panelLines(const std::vector<DrawCall>& calls) {
+    std::vector<PanelText> drawn;
+    for (const DrawCall& c : calls) {
+        if (c.kind == DrawCall::Kind::Text && !c.text.empty()) {
+            drawn.push_back({c.text, c.text.back() == ':'});
+        }
+    }
+    return panelLines(drawn);
+}
 
 class ScriptedHost : public Platform {
   public:
@@ -86,6 +99,9 @@ class ScriptedHost : public Platform {
     virtual void pick(int id, const std::string& entry) = 0;
     virtual void command(int id, int code) = 0;
     virtual void help() = 0;
+    // A key pressed in the top window: Enter, Escape, Space and Tab in a dialog, the menu keys on
+    // the main window.
+    virtual void key(Key key) = 0;
 
     // What can be seen.
     virtual int topTemplate() const = 0;  // 0 for the main window
@@ -100,6 +116,10 @@ class ScriptedHost : public Platform {
     virtual std::string describeTop() const = 0;
     virtual std::vector<DrawCall> lastMainPaint() const = 0;
     virtual std::vector<std::string> startedProcesses() const = 0;  // "program argument" each
+    // The name assistive technology announces for a control of the top window.
+    virtual std::string accessibleName(int id) const = 0;
+    // The summary panel's lines as assistive technology reads them.
+    virtual std::vector<std::string> panelText() const = 0;
     // Saves a picture of the screen; false when the host cannot.
     virtual bool shot(const std::string& file) = 0;
 

@@ -22,7 +22,7 @@ const ControlTemplate kControls[] = {
     {1039, K::Combo, "", 30, 69, 56, 46, kInput},
     {1040, K::Combo, "", 30, 96, 56, 47, kInput | cs::kSorted | cs::kHidden},
     {1014, K::Static, "Wind Speed", 30, 88, 88, 10, cs::kHidden},
-    {1004, K::PushButton, "Calculate", 97, 100, 42, 15, cs::kTabStop},
+    {1004, K::PushButton, "Calculate", 97, 100, 42, 15, cs::kDefault | cs::kTabStop},
     {1109, K::GroupBox, "", 8, 122, 141, 32, 0},
     {-1, K::GroupBox, "", 17, 0, 123, 115, 0},
 };

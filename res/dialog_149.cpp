@@ -24,7 +24,7 @@ const ControlTemplate kControls[] = {
     {1023, K::Edit, "", 12, 74, 60, 12, kEntry},
     {-1, K::GroupBox, "Red pwr TAS (kt)", 79, 64, 70, 26, 0},
     {1024, K::Edit, "", 84, 74, 60, 12, kEntry},
-    {1034, K::PushButton, "Calculate", 53, 92, 50, 13, cs::kTabStop},
+    {1034, K::PushButton, "Calculate", 53, 92, 50, 13, cs::kDefault | cs::kTabStop},
     {-1, K::GroupBox, "Critical point", 3, 112, 150, 48, 0},
     {1069, K::Static, "Distance to", 12, 126, 60, 8, 0},
     {1080, K::Edit, "", 76, 124, 68, 12, kResult},

@@ -33,7 +33,7 @@ const ControlTemplate kControls[] = {
     {1096, K::Edit, "", 84, 85, 50, 12, kEntry},
     {1070, K::Static, "Red pwr flow", 84, 99, 64, 8, 0},
     {1097, K::Edit, "", 84, 108, 50, 12, kEntry},
-    {1101, K::PushButton, "Calculate", 9, 114, 50, 13, cs::kTabStop},
+    {1101, K::PushButton, "Calculate", 9, 114, 50, 13, cs::kDefault | cs::kTabStop},
     {-1, K::GroupBox, "Point of no return", 3, 133, 151, 30, 0},
     {1102, K::Static, "Time to", 8, 147, 28, 8, 0},
     {1103, K::Edit, "", 37, 145, 30, 12, kResult},

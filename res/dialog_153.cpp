@@ -9,15 +9,15 @@ using K = ControlKind;
 constexpr unsigned kEntry = cs::kDigits | cs::kTabStop | cs::kBorder | cs::kAutoScroll;
 
 const ControlTemplate kControls[] = {
+    {1047, K::PushButton, "N", 26, 21, 14, 12, 0},
     {1037, K::Edit, "", 40, 21, 13, 12, kEntry},
     {1038, K::Edit, "", 53, 21, 13, 12, kEntry},
     {1039, K::Edit, "", 66, 21, 13, 12, kEntry},
+    {1048, K::PushButton, "W", 26, 33, 11, 11, 0},
     {1040, K::Edit, "", 37, 32, 16, 12, kEntry},
     {1041, K::Edit, "", 53, 32, 13, 12, kEntry},
     {1042, K::Edit, "", 66, 32, 13, 12, kEntry},
-    {1034, K::PushButton, "Calculate", 62, 50, 34, 9, cs::kTabStop},
-    {1047, K::PushButton, "N", 26, 21, 14, 12, 0},
-    {1048, K::PushButton, "W", 26, 33, 11, 11, 0},
+    {1034, K::PushButton, "Calculate", 62, 50, 34, 9, cs::kDefault | cs::kTabStop},
     {1044, K::Edit, "", 15, 83, 32, 12,
      cs::kReadOnly | cs::kCentre | cs::kAutoScroll | cs::kBorder},
     {1054, K::Edit, "", 59, 83, 32, 12, cs::kReadOnly | cs::kAutoScroll | cs::kBorder},

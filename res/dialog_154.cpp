@@ -31,7 +31,7 @@ const ControlTemplate kControls[] = {
     {1043, K::Edit, "", 85, 27, 16, 12, kEntry},
     {1029, K::Edit, "", 101, 27, 13, 12, kEntry},
     {1030, K::Edit, "", 114, 27, 13, 12, kEntry},
-    {1034, K::PushButton, "Calculate", 45, 42, 43, 10, cs::kTabStop},
+    {1034, K::PushButton, "Calculate", 45, 42, 43, 10, cs::kDefault | cs::kTabStop},
     {1053, K::GroupBox, "Great circle", 14, 53, 103, 31, 0},
     {1051, K::Static, "Initial course", 21, 62, 38, 8, 0},
     {1031, K::Edit, "", 21, 70, 37, 12, kResult},

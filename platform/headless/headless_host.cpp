@@ -175,6 +175,11 @@ void HeadlessWindow::focusFirstControl() {
     }
 }
 
+ControlState HeadlessWindow::controlState() const {
+    return {[this](std::size_t i) { return i < controls_.size() && controls_[i].visible; },
+            [this](std::size_t i) { return i < controls_.size() ? controls_[i].text : ""; }};
+}
+
 void HeadlessWindow::addListEntry(int id, std::string_view entry) {
     HeadlessControl* c = control(id);
     if (c == nullptr) {
@@ -558,6 +563,64 @@ void HeadlessHost::command(int id, int code) {
 void HeadlessHost::help() {
     HeadlessWindow& w = top();
     w.proc().onHelp(w);
+}
+
+void HeadlessHost::key(Key key) {
+    HeadlessWindow& w = top();
+    if (stack_.empty()) {
+        // On the main window the keys walk the menu; what they pick is the menu's command.
+        if (const std::optional<int> command = menuKeys_.press(key)) {
+            main_->notify(*command, 0);
+        }
+        return;
+    }
+    menuKeys_.close();
+    const DialogTemplate* dialog = findDialogTemplate(w.templateId());
+    if (dialog == nullptr) {
+        return;
+    }
+    const ControlState now = w.controlState();
+    KeyAction action;
+    switch (key) {
+        case Key::Tab:
+        case Key::BackTab:
+            if (const int next = nextTabStop(*dialog, w.focus(), key == Key::Tab, now)) {
+                w.moveFocus(next);
+            }
+            return;
+        case Key::Escape:
+            w.notify(escapeCommand(*dialog), 0);
+            return;
+        case Key::Enter:
+            action = enterAction(*dialog, w.focus(), now);
+            break;
+        case Key::Space:
+            action = spaceAction(*dialog, w.focus());
+            if (action.kind == KeyAction::Kind::Nothing) {
+                throw ScriptError("space types into a field: type it instead");
+            }
+            break;
+        default:
+            return;  // the arrows and the menu keys do nothing in a dialog
+    }
+    if (action.kind == KeyAction::Kind::Tap) {
+        click(action.id);  // as a tap: the focus moves to the button first
+    } else if (action.kind == KeyAction::Kind::Command) {
+        w.notify(action.id, 0);
+    }
+}
+
+std::string HeadlessHost::accessibleName(int id) const {
+    const HeadlessWindow& w = top();
+    const DialogTemplate* dialog = findDialogTemplate(w.templateId());
+    if (dialog != nullptr) {
+        for (std::size_t i = 0; i < dialog->controls.size(); ++i) {
+            if (dialog->controls[i].id == id) {
+                return orvane::accessibleName(*dialog, i, w.controlState());
+            }
+        }
+    }
+    throw ScriptError("no control " + std::to_string(id) + " in the top window");
 }
 
 int HeadlessHost::topTemplate() const {

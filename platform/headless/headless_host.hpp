@@ -63,6 +63,8 @@ class HeadlessWindow : public Window {
     bool ended() const { return ended_; }
     int result() const { return result_; }
     int focus() const { return focus_.focus(); }
+    // Its controls as they are now, by template index.
+    ControlState controlState() const;
     void notify(int id, int code) { proc_.onCommand(*this, id, code); }
     // Moves the focus, raising the kill-focus notification of the control that had it and the
     // set-focus notification of the new one (unless a handler moved the focus meanwhile).
@@ -117,6 +119,9 @@ class HeadlessHost : public ScriptedHost {
     void pick(int id, const std::string& entry) override;
     void command(int id, int code) override;
     void help() override;
+    void key(Key key) override;
+    std::string accessibleName(int id) const override;
+    std::vector<std::string> panelText() const override { return panelLines(lastPaint_); }
     int topTemplate() const override;
     std::string topTitle() const override;
     bool hasControl(int id) const override;
@@ -175,6 +180,7 @@ class HeadlessHost : public ScriptedHost {
     std::vector<DrawCall> lastPaint_;
     std::vector<std::string> processes_;
     int messagesShown_ = 0;
+    MenuKeys menuKeys_;
 };
 
 }  // namespace orvane

@@ -1,11 +1,16 @@
 // A window's controls: built from the template entries, reached by id, and the focus moves and
 // widget events that become the classic notifications.
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -17,6 +22,83 @@
 #include "platform/qt/qt_widgets.hpp"
 
 namespace orvane {
+
+namespace {
+
+// The keyboard of a dialog: Tab, Shift+Tab, Enter, Space and Escape go to the window's own rules
+// (the same as the headless host's) before Qt's focus chain, default buttons or the dialog's
+// reject see them; and the focused control always shows its focus mark, also after a tap.
+class DialogKeyboard : public QObject {
+  public:
+    DialogKeyboard(QtWindow& window, QWidget* frame) : QObject(frame), window_(window) {
+        frame->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::Show:
+                if (watched == window_.frame()) {
+                    window_.nameControls();
+                    window_.frame()->setAttribute(Qt::WA_KeyboardFocusChange);
+                }
+                break;
+            case QEvent::FocusIn:
+                window_.frame()->setAttribute(Qt::WA_KeyboardFocusChange);
+                break;
+            case QEvent::KeyPress:
+                if (const std::optional<Key> key =
+                        keyOf(*static_cast<QKeyEvent*>(event), watched)) {
+                    window_.keyPressed(*key);
+                    return true;
+                }
+                break;
+            default:
+                break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    std::optional<Key> keyOf(const QKeyEvent& event, QObject* watched) const {
+        const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
+        switch (event.key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                return mods == Qt::NoModifier ? std::optional<Key>(Key::Enter) : std::nullopt;
+            case Qt::Key_Escape:
+                return mods == Qt::NoModifier ? std::optional<Key>(Key::Escape) : std::nullopt;
+            case Qt::Key_Tab:
+                return mods == Qt::NoModifier ? std::optional<Key>(Key::Tab) : std::nullopt;
+            case Qt::Key_Backtab:
+                return Key::BackTab;
+            case Qt::Key_Space: {
+                // On a button only: in a field a space is typed.
+                const bool button = qobject_cast<QAbstractButton*>(watched) != nullptr;
+                return mods == Qt::NoModifier && button ? std::optional<Key>(Key::Space)
+                                                        : std::nullopt;
+            }
+            default:
+                return std::nullopt;
+        }
+    }
+
+    QtWindow& window_;
+};
+
+// A result field's context menu: Copy puts its whole text (value and unit) on the clipboard.
+void offerCopy(QLineEdit* edit) {
+    edit->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(edit, &QWidget::customContextMenuRequested, edit, [edit](QPoint at) {
+        QMenu menu(edit);
+        QAction* copy = menu.addAction(QStringLiteral("Copy"));
+        QObject::connect(copy, &QAction::triggered, edit,
+                         [edit] { QApplication::clipboard()->setText(edit->text()); });
+        menu.exec(edit->mapToGlobal(at));
+    });
+}
+
+}  // namespace
 
 QLineEdit* QtControl::edit() const {
     if (kind == ControlKind::Edit) {
@@ -43,6 +125,9 @@ QRect QtWindow::comboRect(const QRect& rect) const {
 
 void QtWindow::buildControl(const ControlTemplate& t, const DialogMetrics& metrics) {
     QRect rect = mapDialogRect(metrics, t.x, t.y, t.width, t.height);
+    if (controls_.empty() && template_ != nullptr) {
+        new DialogKeyboard(*this, frame_);
+    }
     QtControl c;
     c.id = t.id;
     c.kind = t.kind;
@@ -87,7 +172,11 @@ void QtWindow::buildControl(const ControlTemplate& t, const DialogMetrics& metri
             if ((t.style & cs::kAutoScroll) == 0) {
                 edit->setValidator(new FitsFieldValidator(edit));
             }
-            edit->setContextMenuPolicy(Qt::NoContextMenu);
+            if ((t.style & cs::kReadOnly) != 0) {
+                offerCopy(edit);
+            } else {
+                edit->setContextMenuPolicy(Qt::NoContextMenu);
+            }
             connect(edit, &QLineEdit::textEdited, this,
                     [this, id] { frameCommand(id, notify::kEditChange); });
             c.widget = edit;
@@ -166,8 +255,15 @@ void QtWindow::buildControl(const ControlTemplate& t, const DialogMetrics& metri
         fitRadio(static_cast<QRadioButton*>(c.widget));
     }
     if (takesFocus(t.kind)) {
-        c.widget->setFocusPolicy((t.style & cs::kTabStop) != 0 ? Qt::StrongFocus : Qt::ClickFocus);
+        c.widget->setFocusPolicy(tabStop(t.kind, t.style) ? Qt::StrongFocus : Qt::ClickFocus);
         c.widget->installEventFilter(this);
+        if (QObject* keyboard =
+                frame_->findChild<DialogKeyboard*>(QString(), Qt::FindDirectChildrenOnly)) {
+            c.widget->installEventFilter(keyboard);
+            if (QLineEdit* edit = c.edit(); edit != nullptr && edit != c.widget) {
+                edit->installEventFilter(keyboard);
+            }
+        }
     } else {
         c.widget->setFocusPolicy(Qt::NoFocus);
     }
@@ -241,6 +337,7 @@ void QtWindow::setText(int id, std::string_view text) {
         case ControlKind::Static:
             static_cast<QLabel*>(c->widget)->setText(value);
             fitLabel(static_cast<QLabel*>(c->widget));
+            nameControls();  // a label names its field
             break;
         case ControlKind::Edit:
             c->edit()->setText(value);
@@ -451,6 +548,85 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+ControlState QtWindow::controlState() const {
+    return {[this](std::size_t i) { return i < controls_.size() && visibleOf(controls_[i]); },
+            [this](std::size_t i) { return i < controls_.size() ? textOf(controls_[i]) : ""; }};
+}
+
+void QtWindow::nameControls() {
+    if (template_ == nullptr || controls_.size() != template_->controls.size()) {
+        return;  // still being built
+    }
+    const ControlState now = controlState();
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const std::string name = accessibleName(*template_, i, now);
+        if (!name.empty()) {
+            controls_[i].widget->setAccessibleName(fromUtf8(name));
+            if (QLineEdit* edit = controls_[i].edit();
+                edit != nullptr && edit != controls_[i].widget) {
+                edit->setAccessibleName(fromUtf8(name));
+            }
+        }
+    }
+}
+
+void QtWindow::keyPressed(Key key) {
+    if (template_ == nullptr || ended_ || ui_.unwinding()) {
+        return;
+    }
+    const ControlState now = controlState();
+    // The focus moves as the user moves it, with the notifications of a tap; where Qt holds a
+    // focus change back for a window that is not active, it moves all the same.
+    const auto focusOn = [this](int id) {
+        QtControl* c = control(id);
+        const int changes = userFocusChanges_;
+        c->widget->setFocus(Qt::TabFocusReason);
+        if (userFocusChanges_ == changes && focus_.focus() != id && !ended_ && !ui_.unwinding()) {
+            ui_.guard([&] { moveFocus(id); });
+        }
+    };
+    KeyAction action;
+    switch (key) {
+        case Key::Tab:
+        case Key::BackTab:
+            if (const int next = nextTabStop(*template_, focus_.focus(), key == Key::Tab, now)) {
+                focusOn(next);
+            }
+            return;
+        case Key::Escape:
+            frameCommand(escapeCommand(*template_), 0);
+            return;
+        case Key::Enter:
+            action = enterAction(*template_, focus_.focus(), now);
+            break;
+        case Key::Space:
+            action = spaceAction(*template_, focus_.focus());
+            break;
+        default:
+            return;
+    }
+    if (action.kind == KeyAction::Kind::Command) {
+        frameCommand(action.id, 0);
+        return;
+    }
+    if (action.kind != KeyAction::Kind::Tap) {
+        return;
+    }
+    // A tap by key: the focus goes to the button first; a message box that comes up on the way
+    // (a field's limit) takes the tap, as on the screen.
+    QPointer<QWidget> button = control(action.id)->widget;
+    if (focus_.focus() != action.id) {
+        const int shown = ui_.messagesShown();
+        focusOn(action.id);
+        if (ui_.messagesShown() != shown || ended_ || focus_.focus() != action.id) {
+            return;
+        }
+    }
+    if (button && !ended_ && !ui_.unwinding()) {
+        static_cast<QAbstractButton*>(button.data())->click();
+    }
 }
 
 void QtWindow::addListEntry(int id, std::string_view entry) {

@@ -156,6 +156,7 @@ int QtUi::showBox(QtWindow& owner, std::string_view text, int buttons) {
     QMessageBox box(QMessageBox::NoIcon, QString(), fromUtf8(text),
                     static_cast<QMessageBox::StandardButtons>(buttons), owner.frame());
     box.setTextFormat(Qt::PlainText);
+    box.setAccessibleName(fromUtf8(text));  // announced with its text
     box_ = &box;
     loops_.push_back({LoopKind::Box, &owner});
     struct Leave {
@@ -254,6 +255,13 @@ void QtUi::paintMain() {
     guard([&] { main_->proc().onPaint(*main_, recorder); });
     lastPaint_ = std::move(recorder.calls);
     main_->client()->update();
+    // Assistive technology reads the panel as its lines of text.
+    QStringList lines;
+    for (const std::string& line : panelLines(lastPaint_)) {
+        lines.push_back(fromUtf8(line));
+    }
+    main_->client()->setAccessibleName(QStringLiteral("Flight summary"));
+    main_->client()->setAccessibleDescription(lines.join(QLatin1Char('\n')));
 }
 
 void QtUi::fail(std::exception_ptr error) {

@@ -4,6 +4,7 @@
 
 #include <QtTest/qtestspontaneevent.h>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -137,6 +138,7 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
     void pick(int id, const std::string& entry) override;
     void command(int id, int code) override;
     void help() override;
+    void key(Key key) override;
 
     // What can be seen
     int topTemplate() const override { return ui_.mainWindow() ? top().templateId() : -1; }
@@ -154,6 +156,8 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
     std::vector<DrawCall> lastMainPaint() const override { return ui_.lastMainPaint(); }
     std::vector<std::string> startedProcesses() const override { return processes_; }
     bool shot(const std::string& file) override;
+    std::string accessibleName(int id) const override;
+    std::vector<std::string> panelText() const override;
 
   private:
     void loopStarting() override { pump_.start(0); }
@@ -472,6 +476,96 @@ void QtScriptedHost::help() {
     } else {
         window.helpRequested();
     }
+}
+
+void QtScriptedHost::key(Key key) {
+    QtWindow& window = top();
+    if (key == Key::Space && ui_.dialogs().empty() == false) {
+        const QtControl* c = window.control(window.focus());
+        if (c == nullptr ||
+            (c->kind != ControlKind::PushButton && c->kind != ControlKind::RadioButton)) {
+            throw ScriptError("space types into a field: type it instead");
+        }
+    }
+    struct Press {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    Press press{Qt::Key_unknown, Qt::NoModifier};
+    switch (key) {
+        case Key::Enter:
+            press = {Qt::Key_Return, Qt::NoModifier};
+            break;
+        case Key::Escape:
+            press = {Qt::Key_Escape, Qt::NoModifier};
+            break;
+        case Key::Tab:
+            press = {Qt::Key_Tab, Qt::NoModifier};
+            break;
+        case Key::BackTab:
+            press = {Qt::Key_Backtab, Qt::ShiftModifier};
+            break;
+        case Key::Space:
+            press = {Qt::Key_Space, Qt::NoModifier};
+            break;
+        case Key::AltF:
+            press = {Qt::Key_F, Qt::AltModifier};
+            break;
+        case Key::AltT:
+            press = {Qt::Key_T, Qt::AltModifier};
+            break;
+        case Key::F10:
+            press = {Qt::Key_F10, Qt::NoModifier};
+            break;
+        case Key::Up:
+            press = {Qt::Key_Up, Qt::NoModifier};
+            break;
+        case Key::Down:
+            press = {Qt::Key_Down, Qt::NoModifier};
+            break;
+        case Key::Left:
+            press = {Qt::Key_Left, Qt::NoModifier};
+            break;
+        case Key::Right:
+            press = {Qt::Key_Right, Qt::NoModifier};
+            break;
+    }
+    // The key goes where the keyboard goes: an open menu, else the focused widget.
+    QWidget* target = QApplication::activePopupWidget();
+    if (target == nullptr) {
+        target = window.frame()->focusWidget();
+    }
+    if (target == nullptr) {
+        target = window.frame();
+    }
+    QTest::keyClick(target, press.key, press.modifiers);
+}
+
+std::string QtScriptedHost::accessibleName(int id) const {
+    const QtControl* c = top().control(id);
+    if (c == nullptr) {
+        throw ScriptError("no control " + number(id) + " in the top window");
+    }
+    // A combo box's field is its line edit, which carries the name (Qt names the box itself after
+    // its text on this platform, and links its label through a relation).
+    QWidget* field = c->edit() != nullptr ? c->edit() : c->widget;
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(field);
+    return face != nullptr ? face->text(QAccessible::Name).toStdString() : std::string();
+}
+
+std::vector<std::string> QtScriptedHost::panelText() const {
+    top();
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(ui_.mainWindow()->client());
+    std::vector<std::string> lines;
+    if (face != nullptr) {
+        const QStringList all = face->text(QAccessible::Description).split(QLatin1Char('\n'));
+        for (const QString& line : all) {
+            if (!line.isEmpty()) {
+                lines.push_back(line.toStdString());
+            }
+        }
+    }
+    return lines;
 }
 
 std::vector<std::string> QtScriptedHost::listEntries(int id) const {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/focus_order.hpp"
+#include "platform/keyboard.hpp"
 #include "platform/platform.hpp"
 #include "platform/qt/dialog_units.hpp"
 #include "res/templates.hpp"
@@ -112,6 +113,11 @@ class QtWindow : public QObject, public Window {
     // The Enter key in a dialog.
     void enterPressed();
     void helpRequested();
+    // A key in a dialog: Tab, Enter, Space and Escape, by the rules every host follows.
+    void keyPressed(Key key);
+    // Gives each control the name assistive technology announces, from the labels as they read.
+    void nameControls();
+    ControlState controlState() const;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -295,15 +295,20 @@ void Driver::execute(const ScriptLine& line) {
         need(w, 2, "menu ID");
         host_.menu(toInt(w[1]));
     } else if (verb == "key") {
-        need(w, 2, "key ctrl+a | ctrl+q");
-        if (w[1].size() != 6 || w[1].compare(0, 5, "ctrl+") != 0) {
-            throw ScriptError("key takes ctrl+LETTER");
+        need(w, 2,
+             "key ctrl+a | ctrl+q | enter | escape | tab | shift+tab | space | alt+f | alt+t | f10 "
+             "| up | down | left | right");
+        if (const std::optional<Key> key = keyNamed(w[1])) {
+            host_.key(*key);
+        } else if (w[1].size() == 6 && w[1].compare(0, 5, "ctrl+") == 0) {
+            char letter = w[1][5];
+            if (letter >= 'a' && letter <= 'z') {
+                letter = static_cast<char>(letter - 'a' + 'A');
+            }
+            host_.accelerator(letter);
+        } else {
+            throw ScriptError("unknown key " + w[1]);
         }
-        char letter = w[1][5];
-        if (letter >= 'a' && letter <= 'z') {
-            letter = static_cast<char>(letter - 'a' + 'A');
-        }
-        host_.accelerator(letter);
     } else if (verb == "close-window") {
         host_.closeWindow();
     } else if (verb == "focus") {
@@ -514,6 +519,25 @@ void Driver::expect(const std::vector<std::string>& w) {
             }
         }
         check(got == want, "store " + w[2] + " " + w[3] + " " + want, got);
+    } else if (what == "accessible") {
+        need(w, 4, "expect accessible ID TEXT | expect accessible panel LINE");
+        if (w[2] == "panel") {
+            const std::vector<std::string> lines = host_.panelText();
+            bool found = false;
+            std::string got;
+            for (const std::string& line : lines) {
+                found = found || line == w[3];
+                got += (got.empty() ? "" : " / ") + quoted(line);
+            }
+            check(found, "a panel line " + quoted(w[3]), got.empty() ? "no lines" : got);
+        } else {
+            const int id = toInt(w[2]);
+            if (!host_.hasControl(id)) {
+                throw ScriptError("no control " + w[2] + " in the top window");
+            }
+            const std::string got = host_.accessibleName(id);
+            check(got == w[3], "accessible name of " + w[2] + " " + quoted(w[3]), quoted(got));
+        }
     } else if (what == "running") {
         check(host_.programRunning(), "the program running",
               everExited_ ? "exited with " + std::to_string(exitCode_) : "not started");
