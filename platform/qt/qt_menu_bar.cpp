@@ -2,16 +2,21 @@
 // upwards, and a popup whose items start a new column is laid out in columns.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWidgetAction>
 #include <functional>
+#include <map>
 #include <span>
 
+#include "platform/keyboard.hpp"
 #include "platform/qt/qt_ui.hpp"
 #include "platform/qt/qt_widgets.hpp"
 #include "res/menu.hpp"
@@ -73,10 +78,184 @@ std::size_t endOfItem(std::span<const MenuItem> items, std::size_t index, std::s
     return end;
 }
 
+// The menu bar by keyboard: F10 or Alt alone give the bar the focus, Alt+F and Alt+T open File
+// and Tools, the arrows walk items, submenus and columns, Enter picks, Escape closes a level, by
+// the rules every host follows (MenuKeys); this shows their state on the bar and the menus. A menu
+// opened with a tap keeps Qt's own keys.
+class MenuKeyboard : public QObject {
+  public:
+    struct BarButton {
+        QToolButton* button;
+        QMenu* menu;
+    };
+    std::vector<BarButton> bar;
+    std::map<std::size_t, QAction*> actions;  // menu item index: its action in its menu
+    std::map<std::size_t, QMenu*> submenus;   // popup item index: the menu it opens
+    std::map<std::size_t, MenuCell*> cells;   // item index: its cell in a menu laid out in columns
+    std::map<std::size_t, QMenu*> owners;     // item index: the menu that shows it
+
+    MenuKeyboard(QWidget* frame, std::function<void(int)> pick)
+        : QObject(frame), pick_(std::move(pick)) {
+        frame->installEventFilter(this);
+    }
+    void watch(QMenu* menu) { menu->installEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyRelease) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Alt && altAlone_) {
+                altAlone_ = false;
+                play(Key::F10);
+                return true;
+            }
+            return false;
+        }
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* key = static_cast<QKeyEvent*>(event);
+        altAlone_ = key->key() == Qt::Key_Alt && !key->isAutoRepeat();
+        const std::optional<Key> k = keyOf(*key);
+        if (!k) {
+            return false;
+        }
+        const bool menuKey = *k == Key::F10 || *k == Key::AltF || *k == Key::AltT;
+        if (!menuKey && !keys_.active()) {
+            return false;  // a menu opened by a tap, or no menu at all: not ours
+        }
+        (void)watched;
+        play(*k);
+        return true;
+    }
+
+  private:
+    static std::optional<Key> keyOf(const QKeyEvent& event) {
+        const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
+        if (mods == Qt::AltModifier) {
+            if (event.key() == Qt::Key_F) {
+                return Key::AltF;
+            }
+            if (event.key() == Qt::Key_T) {
+                return Key::AltT;
+            }
+            return std::nullopt;
+        }
+        if (mods != Qt::NoModifier) {
+            return std::nullopt;
+        }
+        switch (event.key()) {
+            case Qt::Key_F10:
+                return Key::F10;
+            case Qt::Key_Up:
+                return Key::Up;
+            case Qt::Key_Down:
+                return Key::Down;
+            case Qt::Key_Left:
+                return Key::Left;
+            case Qt::Key_Right:
+                return Key::Right;
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                return Key::Enter;
+            case Qt::Key_Escape:
+                return Key::Escape;
+            default:
+                return std::nullopt;
+        }
+    }
+
+    void play(Key key) {
+        const std::optional<int> command = keys_.press(key);
+        show();
+        if (command) {
+            pick_(*command);
+        }
+    }
+
+    // Shows the keys' state: the bar button with the focus pressed, the open menus with their
+    // chosen items lit, every other menu closed.
+    void show() {
+        const std::vector<std::size_t>& path = keys_.path();
+        for (std::size_t b = 0; b < bar.size(); ++b) {
+            bar[b].button->setDown(path.size() == 1 && path.front() == b);
+        }
+        std::vector<QMenu*> open;
+        if (path.size() >= 2 && path.front() < bar.size()) {
+            open.push_back(bar[path.front()].menu);
+            for (std::size_t k = 1; k + 1 < path.size(); ++k) {
+                auto sub = submenus.find(path[k]);
+                if (sub != submenus.end()) {
+                    open.push_back(sub->second);
+                }
+            }
+        }
+        // Close what is no longer on the path, innermost first.
+        std::vector<QMenu*> all;
+        for (const BarButton& b : bar) {
+            all.push_back(b.menu);
+        }
+        for (const auto& [index, menu] : submenus) {
+            all.push_back(menu);
+        }
+        for (auto it = all.rbegin(); it != all.rend(); ++it) {
+            if ((*it)->isVisible() && std::find(open.begin(), open.end(), *it) == open.end()) {
+                (*it)->hide();
+            }
+        }
+        for (auto& [index, cell] : cells) {
+            cell->setDown(false);
+        }
+        for (std::size_t k = 0; k < open.size(); ++k) {
+            QMenu* menu = open[k];
+            if (!menu->isVisible()) {
+                if (k == 0) {
+                    QToolButton* button = bar[path.front()].button;
+                    menu->popup(button->mapToGlobal(QPoint(0, -menu->sizeHint().height())));
+                } else {
+                    QMenu* parent = open[k - 1];
+                    QAction* via = actions[path[k]];
+                    const QRect at = parent->actionGeometry(via);
+                    menu->popup(parent->mapToGlobal(at.topRight()));
+                }
+            }
+            const std::size_t chosen = path[k + 1];
+            if (auto cell = cells.find(chosen); cell != cells.end()) {
+                cell->second->setDown(true);
+                cell->second->update();
+            } else if (auto action = actions.find(chosen); action != actions.end()) {
+                menu->setActiveAction(action->second);
+            }
+        }
+    }
+
+    MenuKeys keys_;
+    std::function<void(int)> pick_;
+    bool altAlone_ = false;
+};
+
 }  // namespace
 
 void QtWindow::buildMenus(QWidget* bar) {
     const std::span<const MenuItem> items = mainMenu();
+    auto* keyboard = new MenuKeyboard(frame_, [this](int command) {
+        closeMenus();
+        chooseMenuCommand(command);
+    });
+    // The panel's context menu copies its lines as text.
+    client_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(client_, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
+        QMenu menu(client_);
+        QAction* copy = menu.addAction(QStringLiteral("Copy summary"));
+        connect(copy, &QAction::triggered, this, [this] {
+            QStringList lines;
+            for (const std::string& line : panelLines(ui_.lastMainPaint())) {
+                lines.push_back(fromUtf8(line));
+            }
+            QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
+        });
+        menu.exec(client_->mapToGlobal(at));
+    });
     // The level-0 popups, in order: the drop-down menus the bar's buttons open.
     std::vector<MenuRange> dropDowns;
     for (std::size_t i = 0; i < items.size(); i = endOfItem(items, i, items.size())) {
@@ -119,6 +298,8 @@ void QtWindow::buildMenus(QWidget* bar) {
                 }
                 QAction* action = commandAction(item.command, QString::fromUtf8(item.text));
                 auto* button = new MenuCell(action->text(), panel);
+                keyboard->cells[i] = button;
+                keyboard->actions[i] = action;
                 connect(button, &MenuCell::clicked, action, [action] {
                     closeMenus();
                     action->trigger();
@@ -141,9 +322,14 @@ void QtWindow::buildMenus(QWidget* bar) {
                 menu->addSeparator();
             } else if ((item.flags & menu::kPopup) != 0) {
                 QMenu* sub = menu->addMenu(QString::fromUtf8(item.text));
+                keyboard->watch(sub);
+                keyboard->submenus[i] = sub;
+                keyboard->actions[i] = sub->menuAction();
                 fill(sub, {i + 1, endOfItem(items, i, range.last), item.level + 1});
             } else {
-                menu->addAction(commandAction(item.command, QString::fromUtf8(item.text)));
+                QAction* action = commandAction(item.command, QString::fromUtf8(item.text));
+                menu->addAction(action);
+                keyboard->actions[i] = action;
             }
         }
     };
@@ -154,8 +340,14 @@ void QtWindow::buildMenus(QWidget* bar) {
             continue;
         }
         auto* menu = new QMenu(frame_);
+        keyboard->watch(menu);
         fill(menu, dropDowns[static_cast<std::size_t>(b.menuIndex)]);
-        auto* button = stripButton(bar, QString::fromUtf8(loadString(b.stringId)), Qt::black);
+        // The first letter is underlined: Alt with it opens the menu (played by the keyboard
+        // above, not by the button's own shortcut).
+        auto* button = stripButton(
+            bar, QStringLiteral("&") + QString::fromUtf8(loadString(b.stringId)), Qt::black);
+        button->setShortcut(QKeySequence());
+        keyboard->bar.push_back({button, menu});
         const int w = button->sizeHint().width() + 10;
         button->setGeometry(x, 2, w, kMenuBarHeight - 4);
         x += w + 2;
