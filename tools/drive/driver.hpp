@@ -5,6 +5,15 @@
 // with Yes and No) are answered Yes and printed as "question: TEXT (Yes)"; the verb `answer no`
 // makes the next question alone be answered No. Both count for `expect message` and
 // `expect no-message`.
+//
+// Keys: `key ctrl+a` and `key ctrl+q` are the accelerators; `key enter`, `key escape`,
+// `key space`, `key tab` and `key shift+tab` act in the top dialog by the rules of
+// platform/keyboard.hpp (Enter taps the focused button or Calculate, Escape is Done, Tab walks the
+// fields and buttons in screen order); `key f10`, `key alt+f`, `key alt+t` and the arrows
+// (`key up|down|left|right`, with `key enter` and `key escape`) walk the main window's menu bar,
+// and what they pick is the menu command. `key space` on a field is a script error (type it).
+// `expect accessible ID TEXT` checks a control's accessible name; `expect accessible panel LINE`
+// that the summary panel reads LINE ("True course: 230°") among its lines.
 #pragma once
 
 #include <cstddef>
