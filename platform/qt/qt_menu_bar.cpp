@@ -111,6 +111,15 @@ class MenuKeyboard : public QObject {
             }
             return false;
         }
+        if (event->type() == QEvent::Hide && !showing_ && keys_.active() &&
+            qobject_cast<QMenu*>(watched) != nullptr) {
+            // A tap elsewhere closed the menus: the keyboard lets go of the bar as well.
+            keys_.close();
+            for (const BarButton& b : bar) {
+                b.button->setDown(false);
+            }
+            return false;
+        }
         if (event->type() != QEvent::KeyPress) {
             return false;
         }
@@ -169,6 +178,7 @@ class MenuKeyboard : public QObject {
         const std::optional<int> command = keys_.press(key);
         show();
         if (command) {
+            closeMenus();
             pick_(*command);
         }
     }
@@ -176,6 +186,11 @@ class MenuKeyboard : public QObject {
     // Shows the keys' state: the bar button with the focus pressed, the open menus with their
     // chosen items lit, every other menu closed.
     void show() {
+        showing_ = true;
+        struct Done {
+            bool& flag;
+            ~Done() { flag = false; }
+        } done{showing_};
         const std::vector<std::size_t>& path = keys_.path();
         for (std::size_t b = 0; b < bar.size(); ++b) {
             bar[b].button->setDown(path.size() == 1 && path.front() == b);
@@ -232,16 +247,14 @@ class MenuKeyboard : public QObject {
     MenuKeys keys_;
     std::function<void(int)> pick_;
     bool altAlone_ = false;
+    bool showing_ = false;  // the menus open and close for the keys, not for a tap elsewhere
 };
 
 }  // namespace
 
 void QtWindow::buildMenus(QWidget* bar) {
     const std::span<const MenuItem> items = mainMenu();
-    auto* keyboard = new MenuKeyboard(frame_, [this](int command) {
-        closeMenus();
-        chooseMenuCommand(command);
-    });
+    auto* keyboard = new MenuKeyboard(frame_, [this](int command) { chooseMenuCommand(command); });
     // The panel's context menu copies its lines as text.
     client_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(client_, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
