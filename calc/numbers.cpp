@@ -149,7 +149,9 @@ double readReal(std::string_view text, std::size_t maxChars) {
 
 std::optional<double> readWholeReal(std::string_view text) {
     const NumberSpan span = scanNumber(text);
-    if (span.end == span.start || span.end != text.size()) {
+    // A script's numbers are written with a point only; the comma is the pilot's.
+    if (span.end == span.start || span.end != text.size() ||
+        text.find(',') != std::string_view::npos) {
         return std::nullopt;
     }
     return convertNumber(text, span);

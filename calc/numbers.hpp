@@ -33,8 +33,8 @@ double readReal(std::string_view text, std::size_t maxChars = kFieldChars);
 std::int32_t readInt(std::string_view text);
 
 // A text that is one decimal number and nothing else (leading white space and a sign allowed),
-// read as readReal reads it; nothing when anything else is in it. For the script driver's
-// numbers, which must mean the same under every process locale.
+// read as readReal reads it but with a point only; nothing when anything else is in it. For the
+// script driver's numbers, which must mean the same under every process locale.
 std::optional<double> readWholeReal(std::string_view text);
 
 // printf in the "C" locale.

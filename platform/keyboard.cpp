@@ -54,6 +54,7 @@ constexpr ExplicitName kExplicitNames[] = {
     {154, 1044, "Rhumb line course"},
     {154, 1054, "Rhumb line distance"},
     {120, 1030, "Elapsed time"},
+    {160, 1201, "Aircraft"},
     {153, 1047, "Latitude hemisphere"},
     {153, 1037, "Latitude degrees"},
     {153, 1038, "Latitude minutes"},

@@ -24,7 +24,8 @@ std::optional<Key> keyNamed(std::string_view name);
 // push button (the hemisphere buttons too) and every radio button.
 bool tabStop(ControlKind kind, unsigned style);
 
-// A window's controls as they are now, by template index.
+// A window's controls as they are now, by template index; visible means shown and enabled, a
+// control the pilot can reach.
 struct ControlState {
     std::function<bool(std::size_t index)> visible;
     std::function<std::string(std::size_t index)> text;

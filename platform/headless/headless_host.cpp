@@ -176,7 +176,9 @@ void HeadlessWindow::focusFirstControl() {
 }
 
 ControlState HeadlessWindow::controlState() const {
-    return {[this](std::size_t i) { return i < controls_.size() && controls_[i].visible; },
+    return {[this](std::size_t i) {
+                return i < controls_.size() && controls_[i].visible && controls_[i].enabled;
+            },
             [this](std::size_t i) { return i < controls_.size() ? controls_[i].text : ""; }};
 }
 

@@ -551,7 +551,10 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 ControlState QtWindow::controlState() const {
-    return {[this](std::size_t i) { return i < controls_.size() && visibleOf(controls_[i]); },
+    return {[this](std::size_t i) {
+                return i < controls_.size() && visibleOf(controls_[i]) &&
+                       controls_[i].widget->isEnabled();
+            },
             [this](std::size_t i) { return i < controls_.size() ? textOf(controls_[i]) : ""; }};
 }
 

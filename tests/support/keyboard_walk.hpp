@@ -85,7 +85,8 @@ inline std::vector<TabWalk> walkTabThroughEveryDialog(ScriptedHost& host) {
             walk.start = host.focusedControl();
             if (const DialogTemplate* t = findDialogTemplate(walk.dialog)) {
                 for (const ControlTemplate& c : t->controls) {
-                    if (tabStop(c.kind, c.style) && host.controlVisible(c.id)) {
+                    if (tabStop(c.kind, c.style) && host.controlVisible(c.id) &&
+                        host.controlEnabled(c.id)) {
                         walk.stops.push_back(c.id);
                     }
                 }
