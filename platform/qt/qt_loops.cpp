@@ -98,8 +98,15 @@ int QtUi::runModal(QtWindow& owner, int templateId, WindowProc& procedure) {
     if (dialogTemplate == nullptr) {
         return -1;
     }
+    // Every dialog lies in the main window's screen, over a veil that keeps taps from the
+    // windows under it.
+    QWidget* screen = main_ ? main_->frame() : owner.frame();
+    Veil veil(screen);
+    if (main_) {
+        main_->enableAccelerators(false);
+    }
     auto window = std::make_unique<QtWindow>(*this, procedure, dialogTemplate,
-                                             dialogTemplate->caption, owner.frame());
+                                             dialogTemplate->caption, screen);
     dialogs_.push_back(window.get());
     struct Close {
         QtUi& ui;
@@ -113,7 +120,7 @@ int QtUi::runModal(QtWindow& owner, int templateId, WindowProc& procedure) {
     rethrowPending();
     if (!window->ended()) {
         QDialog* dialog = window->dialog();
-        dialog->move(dialogPosition(*window));
+        dialog->raise();
         loops_.push_back({LoopKind::Dialog, window.get()});
         struct Leave {
             QtUi& ui;
@@ -129,6 +136,9 @@ int QtUi::runModal(QtWindow& owner, int templateId, WindowProc& procedure) {
 void QtUi::closeDialog(QtWindow& dialog) {
     std::erase(dialogs_, &dialog);
     forgetTimers(dialog);
+    if (main_ && dialogs_.empty()) {
+        main_->enableAccelerators(true);
+    }
     dialog.frame()->hide();
     // The window under the dialog becomes active again (Qt does not always give the activation
     // back by itself), and the main window paints where the dialog covered it.
@@ -145,8 +155,20 @@ void QtUi::message(QtWindow& owner, std::string_view text) {
     }
     ++messagesShown_;
     // The text only, no caption of the program's own, one OK button.
-    QMessageBox box(QMessageBox::NoIcon, QString(), fromUtf8(text), QMessageBox::Ok, owner.frame());
+    QWidget* screen = main_ ? main_->frame() : owner.frame();
+    Veil veil(screen);
+    QMessageBox box(QMessageBox::NoIcon, QString(), fromUtf8(text), QMessageBox::Ok, screen);
     box.setTextFormat(Qt::PlainText);
+    // Inside the main window's screen, centred on it, with a frame of its own.
+    box.setParent(screen);
+    box.setObjectName(QStringLiteral("messageBox"));
+    box.setStyleSheet(QStringLiteral("#messageBox { border: 1px solid black; }"));
+    box.setAutoFillBackground(true);
+    box.setFont(programFont(zoomed(12, zoom_)));
+    box.adjustSize();
+    QRect place(QPoint(0, 0), box.sizeHint().boundedTo(screen->size()));
+    place.moveCenter(screen->rect().center());
+    box.move(place.topLeft());
     box_ = &box;
     loops_.push_back({LoopKind::Box, &owner});
     struct Leave {
@@ -236,6 +258,27 @@ void QtUi::tick(int timerId, int count) {
     }
 }
 
+void QtUi::setZoom(double zoom) {
+    zoom_ = zoom;
+    if (!main_) {
+        return;
+    }
+    main_->layOut();
+    for (QtWindow* d : dialogs_) {
+        d->layOut();
+    }
+    for (Veil* veil : main_->frame()->findChildren<Veil*>()) {
+        veil->setGeometry(main_->frame()->rect());
+    }
+    if (box_) {
+        box_->setFont(programFont(zoomed(12, zoom_)));
+        box_->adjustSize();
+        QRect place(QPoint(0, 0), box_->size());
+        place.moveCenter(main_->frame()->rect().center());
+        box_->move(place.topLeft());
+    }
+}
+
 void QtUi::paintMain() {
     if (!main_ || mainDestroyed_) {
         return;
@@ -315,37 +358,10 @@ void QtUi::bringForward() {
 }
 
 QImage QtUi::screenShot() const {
-    std::vector<QWidget*> windows;
-    if (main_ && main_->frame()->isVisible()) {
-        windows.push_back(main_->frame());
-    }
-    for (QtWindow* d : dialogs_) {
-        if (d->frame()->isVisible()) {
-            windows.push_back(d->frame());
-        }
-    }
-    if (box_ && box_->isVisible()) {
-        windows.push_back(box_.data());
-    }
-    if (windows.empty()) {
+    // The dialogs and message boxes lie inside the main window: one picture holds them all.
+    if (!main_ || !main_->frame()->isVisible()) {
         return {};
     }
-    const QPoint origin = windows.front()->geometry().topLeft();
-    QRect area(0, 0, kScreenWidth, kScreenHeight);
-    qreal ratio = 1.0;
-    std::vector<QPixmap> pictures;
-    for (QWidget* w : windows) {
-        area |= w->geometry().translated(-origin);
-        pictures.push_back(w->grab());
-        ratio = std::max(ratio, pictures.back().devicePixelRatio());
-    }
-    QImage image((QSizeF(area.size()) * ratio).toSize(), QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(QColor(64, 64, 64));
-    QPainter painter(&image);
-    for (std::size_t i = 0; i < windows.size(); ++i) {
-        painter.drawPixmap(windows[i]->geometry().topLeft() - origin - area.topLeft(), pictures[i]);
-    }
-    return image;
+    return main_->frame()->grab().toImage();
 }
 }  // namespace orvane

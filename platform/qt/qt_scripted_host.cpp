@@ -21,6 +21,7 @@
 #include <QtTest/QTest>
 
 #include "platform/control_kinds.hpp"
+#include "platform/qt/qt_layout_check.hpp"
 #include "platform/qt/qt_ui.hpp"
 #include "platform/qt/single_instance.hpp"
 #include "res/menu.hpp"
@@ -115,6 +116,7 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
     void setStore(MemoryRegistry* store) override { store_ = store ? store : &ownStore_; }
     void elapse(double seconds) override { ui_.elapse(seconds); }
     void tick(int timerId, int count) override { ui_.tick(timerId, count); }
+    void setZoom(double zoom) override { ui_.setZoom(zoom); }
 
     // The program and the user
     bool programRunning() const override { return ui_.mainWindow() != nullptr; }
@@ -153,10 +155,23 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
     std::vector<DrawCall> lastMainPaint() const override { return ui_.lastMainPaint(); }
     std::vector<std::string> startedProcesses() const override { return processes_; }
     bool shot(const std::string& file) override;
+    std::vector<std::string> layoutFaults(bool& textChecked) override {
+        textChecked = true;
+        std::vector<std::string> faults = std::exchange(boxFaults_, {});
+        if (ui_.mainWindow() != nullptr) {
+            for (std::string& f : qtWindowLayoutFaults(ui_, top())) {
+                faults.push_back(std::move(f));
+            }
+        }
+        return faults;
+    }
 
   private:
     void loopStarting() override { pump_.start(0); }
-    void messageBoxShown(QMessageBox&, const std::string& text) override {
+    void messageBoxShown(QMessageBox& box, const std::string& text) override {
+        for (std::string& f : qtMessageBoxLayoutFaults(ui_, box)) {
+            boxFaults_.push_back("message box " + text + ": " + f);
+        }
         if (onMessageBox) {
             onMessageBox(text);
         }
@@ -181,6 +196,7 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
     bool helpViewerMissing_ = false;
     std::vector<std::string> processes_;
     int activationPasses_ = 0;
+    std::vector<std::string> boxFaults_;  // of the message boxes shown since the last look
 };
 
 void QtScriptedHost::pumpFired() {

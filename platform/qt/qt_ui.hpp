@@ -92,6 +92,10 @@ class QtUi {
     // The main window and the windows over it, as they are on screen.
     QImage screenShot() const;
 
+    // The zoom of the main window and everything in it (1: the device's 240 by 320 pixels).
+    double zoom() const { return zoom_; }
+    void setZoom(double zoom);
+
     // The virtual clock.
     double now() const { return now_; }
     void elapse(double seconds);
@@ -117,7 +121,6 @@ class QtUi {
     void unwind();
     void activate(QWidget* widget);
     static void raise(QWidget* widget);
-    QPoint dialogPosition(const QtWindow& dialog) const;
 
     Hooks& hooks_;
     bool virtualClock_;
@@ -130,6 +133,7 @@ class QtUi {
     std::vector<Timer> timers_;
     long timerOrder_ = 0;
     double now_ = 0.0;
+    double zoom_ = 1.0;
     std::vector<DrawCall> lastPaint_;
     int messagesShown_ = 0;
     bool unwinding_ = false;
