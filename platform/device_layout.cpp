@@ -94,6 +94,22 @@ PixelRect controlRect(const BaseUnits& base, const ControlTemplate& control) {
     return control.kind == ControlKind::Combo ? comboLine(base, rect) : rect;
 }
 
+double firstStartZoom(int availableHeight) {
+    const double half = availableHeight / 2.0 / kScreenHeight;
+    const double stepped = std::floor(half / kZoomStep + 0.5) * kZoomStep;
+    return std::clamp(stepped, kSmallestZoom, kLargestZoom);
+}
+
+double stepZoom(double zoom, int direction) {
+    const double step = std::floor(zoom / kZoomStep + 0.5) + direction;
+    return std::clamp(step * kZoomStep, kSmallestZoom, kLargestZoom);
+}
+
+double zoomFromStore(std::uint32_t hundredths) {
+    const double zoom = hundredths / 100.0;
+    return zoom >= kSmallestZoom && zoom <= kLargestZoom ? zoom : 0.0;
+}
+
 DialogPlace dialogPlace(const DialogTemplate& dialog) {
     const BaseUnits base = dialogBaseUnits(dialog.pointSize);
     PixelRect client{0, 0, mulDiv(dialog.width, base.x, 4), mulDiv(dialog.height, base.y, 8)};

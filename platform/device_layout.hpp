@@ -9,6 +9,7 @@
 // (a fixed table, so that the geometry does not depend on the fonts of the machine).
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
@@ -46,6 +47,18 @@ PixelRect dialogRect(const BaseUnits& base, int x, int y, int width, int height)
 PixelRect controlRect(const BaseUnits& base, const ControlTemplate& control);
 // A combo box placed at rect shows one line of the dialog font.
 PixelRect comboLine(const BaseUnits& base, PixelRect rect);
+
+// The window's zoom: from 1 to 8, in quarter steps when the pilot chooses it.
+inline constexpr double kSmallestZoom = 1.0;
+inline constexpr double kLargestZoom = 8.0;
+inline constexpr double kZoomStep = 0.25;
+// The zoom of a first start: the window about half the screen's available height, to the
+// nearest quarter step, at least 1.
+double firstStartZoom(int availableHeight);
+// One quarter step in (+1) or out (-1) from a zoom, kept within 1 to 8.
+double stepZoom(double zoom, int direction);
+// The stored value "Zoom" (hundredths) as a zoom; 0 when it is not one (missing, out of range).
+double zoomFromStore(std::uint32_t hundredths);
 
 // Where a dialog lies on the device's screen, inside the main window: its frame (screen
 // pixels), the height of its caption strip and its client area (pixels of the frame).

@@ -31,6 +31,11 @@ class MainFrame : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // The pilot resizing the window zooms it: the device's screen fills it, its shape kept.
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        window_.frameResized(size());
+    }
 
   private:
     QtWindow& window_;
@@ -115,8 +120,32 @@ void QtWindow::buildMainWindow() {
         });
         accelerators_.push_back(shortcut);
     }
+    // Ctrl++ (or Ctrl+=), Ctrl+- and Ctrl+0 zoom in, out and back to 1, dialogs open or not.
+    const struct {
+        QKeySequence keys;
+        int direction;
+    } zoomKeys[] = {{QKeySequence(Qt::CTRL | Qt::Key_Plus), 1},
+                    {QKeySequence(Qt::CTRL | Qt::Key_Equal), 1},
+                    {QKeySequence(Qt::CTRL | Qt::Key_Minus), -1},
+                    {QKeySequence(Qt::CTRL | Qt::Key_0), 0}};
+    for (const auto& k : zoomKeys) {
+        auto* shortcut = new QShortcut(k.keys, frame, nullptr, nullptr, Qt::WindowShortcut);
+        const int direction = k.direction;
+        connect(shortcut, &QShortcut::activated, this, [this, direction] {
+            ui_.setZoom(direction == 0 ? kSmallestZoom : stepZoom(ui_.zoom(), direction));
+        });
+    }
     addHelpKey();
     layOut();
+}
+
+void QtWindow::frameResized(QSize size) {
+    if (layingOut_ || template_ != nullptr) {
+        return;
+    }
+    const double zoom =
+        std::min(size.width() / double(kScreenWidth), size.height() / double(kScreenHeight));
+    ui_.setZoom(std::clamp(zoom, kSmallestZoom, kLargestZoom));
 }
 
 void QtWindow::enableAccelerators(bool enabled) {
@@ -205,8 +234,14 @@ void QtWindow::layOut() {
     const double zoom = ui_.zoom();
     const int width = zoomed(kScreenWidth, zoom);
     const int caption = zoomed(kCaptionHeight, zoom);
+    layingOut_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{layingOut_};
     if (template_ == nullptr) {
-        frame_->setFixedSize(width, zoomed(kScreenHeight, zoom));
+        frame_->setMinimumSize(kScreenWidth, kScreenHeight);
+        frame_->resize(width, zoomed(kScreenHeight, zoom));
         captionStrip_->setGeometry(0, 0, width, caption);
         client_->setGeometry(0, caption, width,
                              zoomed(kCaptionHeight + kMainClientHeight, zoom) - caption);

@@ -7,8 +7,10 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/qt/qt_painter.hpp"
 #include "platform/qt/qt_ui.hpp"
@@ -16,6 +18,38 @@
 #include "platform/scripted_clock.hpp"
 
 namespace orvane {
+
+namespace {
+
+constexpr const char* kZoomKey = "software\\Kelbrin Software\\kq7d";
+constexpr const char* kZoomValue = "Zoom";
+
+double loadZoom(Registry& store) {
+    Registry::Key key = 0;
+    std::uint32_t hundredths = 0;
+    double zoom = 0.0;
+    if (store.open(kZoomKey, key)) {
+        if (store.readDword(key, kZoomValue, hundredths)) {
+            zoom = zoomFromStore(hundredths);
+        }
+        store.close(key);
+    }
+    if (zoom == 0.0) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        zoom = firstStartZoom(screen != nullptr ? screen->availableGeometry().height() : 0);
+    }
+    return zoom;
+}
+
+void saveZoom(Registry& store, double zoom) {
+    Registry::Key key = 0;
+    if (store.create(kZoomKey, key)) {
+        store.writeDword(key, kZoomValue, static_cast<std::uint32_t>(std::lround(zoom * 100.0)));
+        store.close(key);
+    }
+}
+
+}  // namespace
 
 QtUi::QtUi(Hooks& hooks, bool virtualClock) : hooks_(hooks), virtualClock_(virtualClock) {}
 
@@ -29,6 +63,9 @@ Window* QtUi::createMainWindow(std::string_view title, WindowProc& procedure) {
     mainDestroyed_ = false;
     procedure.onOpen(*main_);
     rethrowPending();
+    if (zoomStore_ != nullptr) {
+        setZoom(loadZoom(*zoomStore_));
+    }
     if (!mainDestroyed_) {
         // Created visible: the panel paints while the splash and the disclaimer are open.
         main_->frame()->show();
@@ -68,6 +105,9 @@ void QtUi::destroyMain() {
         return;
     }
     mainDestroyed_ = true;
+    if (zoomStore_ != nullptr) {
+        saveZoom(*zoomStore_, zoom_);
+    }
     main_->proc().onDestroy(*main_);
     forgetTimers(*main_);
     main_->frame()->hide();

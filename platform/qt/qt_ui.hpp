@@ -95,6 +95,10 @@ class QtUi {
     // The zoom of the main window and everything in it (1: the device's 240 by 320 pixels).
     double zoom() const { return zoom_; }
     void setZoom(double zoom);
+    // The program keeps its zoom in the store as "Zoom" (hundredths) under the program's key:
+    // read once the settings are loaded (a missing or unreadable value gives the first start's
+    // zoom, without a message), written before they are saved.
+    void rememberZoomIn(Registry& store) { zoomStore_ = &store; }
 
     // The virtual clock.
     double now() const { return now_; }
@@ -134,6 +138,7 @@ class QtUi {
     long timerOrder_ = 0;
     double now_ = 0.0;
     double zoom_ = 1.0;
+    Registry* zoomStore_ = nullptr;
     std::vector<DrawCall> lastPaint_;
     int messagesShown_ = 0;
     bool unwinding_ = false;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSize>
 #include <QString>
 #include <map>
 #include <string>
@@ -112,6 +113,8 @@ class QtWindow : public QObject, public Window {
     void helpRequested();
     // Lays the window out at the zoom: frame, caption, client area, every control and font.
     void layOut();
+    // The main window was resized (by the pilot or the window manager).
+    void frameResized(QSize size);
     // The main window's accelerators work only while no dialog is open.
     void enableAccelerators(bool enabled);
 
@@ -148,6 +151,7 @@ class QtWindow : public QObject, public Window {
     std::vector<QMenu*> menus_;
     std::vector<QShortcut*> accelerators_;  // the main window's; none while a dialog is open
     DialogPlace place_{};                   // a dialog's place on the screen
+    bool layingOut_ = false;
     QToolButton* okButton_ = nullptr;
     std::vector<QtControl> controls_;
     std::map<int, QAction*> commands_;  // the main window's menu commands
