@@ -30,9 +30,11 @@ bool inside(PixelRect inner, PixelRect outer) {
            inner.y + inner.height <= outer.y + outer.height;
 }
 
-// The room inside a group box's frame lines (its title sits on the top line).
-PixelRect groupInside(PixelRect group) {
-    return {group.x + 1, group.y + 1, group.width - 2, group.height - 2};
+// The room inside a group box's frame lines; the top line runs through the middle of the
+// title's line, titleLine pixels high.
+PixelRect groupInside(PixelRect group, int titleLine) {
+    const int top = titleLine / 2 + 1;
+    return {group.x + 1, group.y + top, group.width - 2, group.height - top - 1};
 }
 
 std::string name(const LayoutControl& c) {
@@ -144,7 +146,7 @@ std::string describeRect(PixelRect r) {
 }
 
 std::vector<std::string> geometryFaults(PixelRect client, std::span<const LayoutControl> controls,
-                                        int sharedBorder) {
+                                        int sharedBorder, int titleLine) {
     std::vector<std::string> faults;
     for (const LayoutControl& c : controls) {
         if (!inside(c.rect, client)) {
@@ -161,13 +163,14 @@ std::vector<std::string> geometryFaults(PixelRect client, std::span<const Layout
             const bool aGroup = a.kind == ControlKind::GroupBox;
             const bool bGroup = b.kind == ControlKind::GroupBox;
             if (aGroup && bGroup &&
-                (inside(a.rect, groupInside(b.rect)) || inside(b.rect, groupInside(a.rect)))) {
+                (inside(a.rect, groupInside(b.rect, titleLine)) ||
+                 inside(b.rect, groupInside(a.rect, titleLine)))) {
                 continue;  // a group within a group
             }
             if (aGroup != bGroup) {
                 const LayoutControl& group = aGroup ? a : b;
                 const LayoutControl& other = aGroup ? b : a;
-                if (!inside(other.rect, groupInside(group.rect))) {
+                if (!inside(other.rect, groupInside(group.rect, titleLine))) {
                     faults.push_back(name(other) + " lies across the frame of " + name(group));
                 }
                 continue;

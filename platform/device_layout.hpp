@@ -88,10 +88,11 @@ struct LayoutControl {
 // What is wrong with the arrangement of a window's visible controls: one not wholly inside the
 // client area; two that overlap (a group box and the controls wholly inside its frame
 // excepted, and two framed fields whose frames share a line at most sharedBorder pixels wide);
-// a control across a group box's frame; a result field lower than its label. One line each,
-// naming the control, its rectangle and what it collides with.
+// a control across a group box's frame (whose top line runs through the middle of a title line
+// titleLine pixels high); a result field lower than its label. One line each, naming the
+// control, its rectangle and what it collides with.
 std::vector<std::string> geometryFaults(PixelRect client, std::span<const LayoutControl> controls,
-                                        int sharedBorder);
+                                        int sharedBorder, int titleLine);
 
 std::string describeRect(PixelRect rect);
 

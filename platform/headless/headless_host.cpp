@@ -588,7 +588,7 @@ std::vector<std::string> HeadlessHost::layoutFaults(bool& textChecked) {
             shown.push_back({c.id, c.kind, c.style, c.rect});
         }
     }
-    return geometryFaults(dialogClientRect(*t), shown, 2);
+    return geometryFaults(dialogClientRect(*t), shown, 2, dialogBaseUnits(t->pointSize).y);
 }
 
 std::string HeadlessHost::describeTop() const {

@@ -147,7 +147,8 @@ std::vector<std::string> qtWindowLayoutFaults(const QtUi& ui, const QtWindow& wi
         }
     }
     const int shared = static_cast<int>(std::lround(2 * ui.zoom()));
-    for (std::string& f : geometryFaults(toPixels(visible), shown, shared)) {
+    const int titleLine = QFontMetrics(client->font()).height();
+    for (std::string& f : geometryFaults(toPixels(visible), shown, shared, titleLine)) {
         faults.push_back(std::move(f));
     }
     const int fontPixels = client->font().pixelSize();
