@@ -307,7 +307,7 @@ void QtUi::setZoom(double zoom) {
     for (QtWindow* d : dialogs_) {
         d->layOut();
     }
-    for (Veil* veil : main_->frame()->findChildren<Veil*>()) {
+    for (QWidget* veil : main_->frame()->findChildren<QWidget*>(Veil::kName)) {
         veil->setGeometry(main_->frame()->rect());
     }
     if (box_) {

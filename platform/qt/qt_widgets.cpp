@@ -34,6 +34,7 @@ void Strip::paintEvent(QPaintEvent*) {
 }
 
 Veil::Veil(QWidget* window) : QWidget(window) {
+    setObjectName(kName);
     setGeometry(window->rect());
     show();
     raise();

@@ -61,6 +61,7 @@ class Veil : public QWidget {
   public:
     explicit Veil(QWidget* window);
     ~Veil() override;
+    static inline const QString kName = QStringLiteral("veil");  // its object name
 
   protected:
     bool event(QEvent* event) override;
