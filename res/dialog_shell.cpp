@@ -24,7 +24,8 @@ const ControlTemplate kPreferencesControls[] = {
     // The variation model: the dialog names the world model's file and its state in 1121.
     {-1, K::GroupBox, "Variation", 3, 44, 151, 40, 0},
     {1120, K::RadioButton, "Regional", 10, 56, 60, 10, cs::kGroup | cs::kTabStop},
-    {1121, K::RadioButton, "World model", 10, 70, 140, 10, 0},
+    // To the frame's inner edge: "World model (WMM-2025), out of date" fits at zoom 1.
+    {1121, K::RadioButton, "World model", 10, 70, 143, 10, 0},
 };
 
 const ControlTemplate kDisclaimerControls[] = {
