@@ -39,8 +39,11 @@ constexpr int kResults[2] = {kFirstResult, kSecondResult};
 constexpr int kResultLabels[2] = {kFirstResultLabel, kSecondResultLabel};
 
 // Where the single result and its label go in the modes that have only one result (pixels of the
-// client area).
-constexpr PixelRect kMovedResultLabel{70, 200, 115, 45};
+// client area; the dialog fills the screen below its caption, so both lie inside it at every
+// zoom). The label is one line high, below the line of the results' frame (which runs at
+// y 204) and ending where its result begins, rather than starting on that line and running
+// 45 pixels down behind the result field.
+constexpr PixelRect kMovedResultLabel{70, 206, 115, 14};
 constexpr PixelRect kMovedResult{70, 220, 95, 25};
 
 constexpr std::size_t kWindComponentsChars = 9;  // the runway mode reads 9 characters a field

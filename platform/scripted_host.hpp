@@ -82,6 +82,8 @@ class ScriptedHost : public Platform {
     virtual void elapse(double seconds) = 0;
     // Delivers a running timer's message count times without moving the clock.
     virtual void tick(int timerId, int count) = 0;
+    // The window's zoom: 1 shows the device's 240 by 320 pixels as they are.
+    virtual void setZoom(double zoom) = 0;
 
     // The user.
     virtual bool programRunning() const = 0;
@@ -120,6 +122,10 @@ class ScriptedHost : public Platform {
     virtual std::string accessibleName(int id) const = 0;
     // The summary panel's lines as assistive technology reads them.
     virtual std::vector<std::string> panelText() const = 0;
+    // What is wrong with what the pilot sees of the top window (and of a message box shown since
+    // the last look), one line a fault. textChecked: whether the host also measured that every
+    // text fits its control (the headless host has no fonts and checks the geometry only).
+    virtual std::vector<std::string> layoutFaults(bool& textChecked) = 0;
     // Saves a picture of the screen; false when the host cannot.
     virtual bool shot(const std::string& file) = 0;
 

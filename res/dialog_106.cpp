@@ -12,7 +12,8 @@ constexpr unsigned kInput = cs::kTabStop;
 const ControlTemplate kControls[] = {
     {1007, K::Edit, "", 84, 138, 52, 12, kResult},
     {1008, K::Static, "Runway Heading (\u00b0)", 30, 7, 72, 8, 0},
-    {1009, K::Static, "Wind Direction (\u00b0)", 30, 33, 63, 8, 0},
+    // As wide as the first label: the climb modes put "Current altitude (ft)" here.
+    {1009, K::Static, "Wind Direction (\u00b0)", 30, 33, 72, 8, 0},
     {1010, K::Static, "Wind Speed (kt)", 30, 61, 62, 8, 0},
     {1011, K::Static, "Crosswind", 84, 130, 59, 8, 0},
     {1012, K::Edit, "", 19, 138, 50, 12, kResult},
@@ -21,10 +22,13 @@ const ControlTemplate kControls[] = {
     {1038, K::Combo, "", 30, 41, 56, 44, kInput},
     {1039, K::Combo, "", 30, 69, 56, 46, kInput},
     {1040, K::Combo, "", 30, 96, 56, 47, kInput | cs::kSorted | cs::kHidden},
-    {1014, K::Static, "Wind Speed", 30, 88, 88, 10, cs::kHidden},
-    {1004, K::PushButton, "Calculate", 97, 100, 42, 15, cs::kDefault | cs::kTabStop},
+    // Eight units high as the other labels, ending where its field 1040 begins.
+    {1014, K::Static, "Wind Speed", 30, 88, 88, 8, cs::kHidden},
+    // Wide enough for "Add to total" (the logbook mode), ending where it always did.
+    {1004, K::PushButton, "Calculate", 89, 100, 50, 15, cs::kDefault | cs::kTabStop},
     {1109, K::GroupBox, "", 8, 122, 141, 32, 0},
-    {-1, K::GroupBox, "", 17, 0, 123, 115, 0},
+    // Deep enough that Calculate (ending at 115) sits inside the frame, not on its line.
+    {-1, K::GroupBox, "", 17, 0, 123, 118, 0},
 };
 
 }  // namespace

@@ -10,10 +10,9 @@ namespace {
 using K = ControlKind;
 constexpr unsigned kEntry = cs::kTabStop | cs::kBorder | cs::kAutoScroll;
 
-// Tahoma 12 gives about 1.75 pixels a unit across and 1.9 down: the 106 by 114 units are about
-// 185 by 215 pixels. The radio columns are wide enough for "Temperature" beside its button and
-// "Volume to Weight" on its own line; a unit label is 66 units (about 115 pixels), enough for
-// "Specific gravity (sg)".
+// At 12 points a unit is 2.25 pixels across and 2.375 down: the 106 by 114 units are about 239
+// by 271 pixels. The radio columns are wide enough for "Temperature" beside its button and
+// "Volume to Weight" on its own line.
 constexpr int kLeftX = 3, kLeftW = 44;
 constexpr int kRightX = 50, kRightW = 55;
 constexpr int kRadioY = 2, kRadioPitch = 9, kRadioH = 9;
@@ -21,8 +20,10 @@ constexpr int radioY(int n) {
     return kRadioY + n * kRadioPitch;
 }
 
-constexpr int kFieldX = 3, kFieldW = 33;
-constexpr int kUnitX = 39, kUnitW = 66;
+// A field is wide enough for a nine-figure result ("228640.51"); the unit labels take the rest,
+// and the last one ("Specific gravity (sg)") wraps onto a second line below its field.
+constexpr int kFieldX = 3, kFieldW = 41;
+constexpr int kUnitX = 45, kUnitW = 61;
 constexpr int kRowY = 41, kRowPitch = 12, kEditH = 11, kTextH = 8;
 constexpr int rowY(int n) {
     return kRowY + n * kRowPitch;
@@ -52,20 +53,21 @@ const ControlTemplate kControls[] = {
     {1025, K::Edit, "", kFieldX, rowY(4), kFieldW, kEditH, kEntry | cs::kHidden},
     {1026, K::Static, "Kilograms (kg)", kUnitX, unitY(4), kUnitW, kTextH, cs::kHidden},
     {1012, K::Edit, "", kFieldX, rowY(5), kFieldW, kEditH, kEntry | cs::kHidden},
-    {1013, K::Static, "Specific gravity (sg)", kUnitX, unitY(5), kUnitW, kTextH, cs::kHidden},
+    {1013, K::Static, "Specific gravity (sg)", kUnitX, rowY(5) - 2, kUnitW, 2 * kTextH, cs::kHidden},
 };
 // clang-format on
 
 }  // namespace
 
-const DialogTemplate kConversionsTemplate = {
-    119,
-    "Conversions",
-    106,
-    114,
-    "Tahoma",
-    12,
-    ds::kCaption | ds::kContextHelp | ds::kDoneButton | ds::kDoneOnly,
-    kControls};
+// Three units deeper than the device's 114, for the wrapped specific-gravity label (the dialog
+// fills the screen below its caption either way).
+const DialogTemplate kConversionsTemplate = {119,
+                                             "Conversions",
+                                             106,
+                                             117,
+                                             "Tahoma",
+                                             12,
+                                             ds::kCaption | ds::kContextHelp | ds::kDoneButton | ds::kDoneOnly,
+                                             kControls};
 
 }  // namespace orvane

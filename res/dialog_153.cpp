@@ -17,10 +17,13 @@ const ControlTemplate kControls[] = {
     {1040, K::Edit, "", 37, 32, 16, 12, kEntry},
     {1041, K::Edit, "", 53, 32, 13, 12, kEntry},
     {1042, K::Edit, "", 66, 32, 13, 12, kEntry},
-    {1034, K::PushButton, "Calculate", 62, 50, 34, 9, cs::kDefault | cs::kTabStop},
+    // Calculate sits below the Coordinates frame (the frame ends at 51), not across it.
+    {1034, K::PushButton, "Calculate", 62, 51, 34, 9, cs::kDefault | cs::kTabStop},
     {1044, K::Edit, "", 15, 83, 32, 12,
      cs::kReadOnly | cs::kCentre | cs::kAutoScroll | cs::kBorder},
-    {1054, K::Edit, "", 59, 83, 32, 12, cs::kReadOnly | cs::kAutoScroll | cs::kBorder},
+    // Sunset is centred as sunrise is, so that the two times read alike.
+    {1054, K::Edit, "", 59, 83, 32, 12,
+     cs::kReadOnly | cs::kCentre | cs::kAutoScroll | cs::kBorder},
     {1055, K::Static, "Sunrise", 15, 75, 30, 8, 0},
     {1056, K::Static, "Sunset", 59, 75, 32, 8, 0},
     {1057, K::GroupBox, "UTC time", 8, 61, 89, 42, 0},

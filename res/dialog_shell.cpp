@@ -16,15 +16,16 @@ const ControlTemplate kStopwatchControls[] = {
 
 const ControlTemplate kPreferencesControls[] = {
     {-1, K::GroupBox, "Temperature", 3, 2, 75, 40, 0},
-    {1111, K::RadioButton, "Fahrenheit  \u00b0F", 10, 14, 60, 10, cs::kGroup | cs::kTabStop},
-    {1112, K::RadioButton, "Celsius  \u00b0C", 10, 30, 49, 10, 0},
+    {1111, K::RadioButton, "Fahrenheit  \u00b0F", 10, 14, 64, 10, cs::kGroup | cs::kTabStop},
+    {1112, K::RadioButton, "Celsius  \u00b0C", 10, 30, 64, 10, 0},
     {-1, K::GroupBox, "Pressure", 79, 2, 75, 40, 0},
-    {1113, K::RadioButton, "Inches (in)", 87, 15, 49, 10, cs::kGroup | cs::kTabStop},
-    {1114, K::RadioButton, "Millibars (mb)", 87, 31, 56, 10, 0},
+    {1113, K::RadioButton, "Inches (in)", 87, 15, 64, 10, cs::kGroup | cs::kTabStop},
+    {1114, K::RadioButton, "Millibars (mb)", 87, 31, 64, 10, 0},
     // The variation model: the dialog names the world model's file and its state in 1121.
     {-1, K::GroupBox, "Variation", 3, 44, 151, 40, 0},
     {1120, K::RadioButton, "Regional", 10, 56, 60, 10, cs::kGroup | cs::kTabStop},
-    {1121, K::RadioButton, "World model", 10, 70, 140, 10, 0},
+    // To the frame's inner edge: "World model (WMM-2025), out of date" fits at zoom 1.
+    {1121, K::RadioButton, "World model", 10, 70, 143, 10, 0},
 };
 
 const ControlTemplate kDisclaimerControls[] = {

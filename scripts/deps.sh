@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev fonts-dejavu-core
+  qt6-base-dev libgl-dev fonts-dejavu-core fonts-dejavu-extra
   clang libclang-rt-14-dev
   dpkg-dev file
   # The package's checks (scripts/check-install.sh): lintian on the .deb, and the desktop entry

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Remakes the README's pictures, docs/main-window.png, docs/dialog.png and docs/envelope.png: the
 # script driver plays a short flight-planning session (Oxford to Exeter) on the Qt host, off
-# screen, and saves the screen with its `shot` verb.
+# screen, and saves the screen with its `shot` verb. docs/first-start-1920x1080.png is the main
+# window as a pilot first sees it on a 1920 by 1080 screen: at the first start's zoom for that
+# screen (1.75, the window about half the screen's height), pixel for pixel.
 #
 #   scripts/pictures.sh          builds in build/ (or the folder in ORVANE_BUILD) first;
 #                                ORVANE_PICTURES_NO_BUILD=1 takes the build as it is
 #
-# The pictures are the device's 240 by 320 screen drawn at twice its size (QT_SCALE_FACTOR, or
-# ORVANE_PICTURE_SCALE to choose another), in the DejaVu Sans face the program asks for first.
+# The pictures are the device's 240 by 320 screen drawn at the window's zoom 2 (ORVANE_PICTURE_ZOOM
+# to choose another), in the DejaVu faces the program asks for first.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${ORVANE_BUILD:-$here/build}"
@@ -29,9 +31,21 @@ mkdir -p "$docs"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen
-export QT_SCALE_FACTOR="${ORVANE_PICTURE_SCALE:-2}"
+zoom="${ORVANE_PICTURE_ZOOM:-2}"
 
-sed "s|@DOCS@|$docs|g" >"$work/pictures.drive" <<'EOF'
+# The first start on a 1920 by 1080 screen: the disclaimer accepted, nothing calculated yet.
+sed "s|@DOCS@|$docs|g" >"$work/first-start.drive" <<'EOF'
+zoom 1.75
+start
+tap
+click 1
+expect dialog 0
+shot "@DOCS@/first-start-1920x1080.png"
+menu 40002
+EOF
+
+sed -e "s|@DOCS@|$docs|g" -e "s|@ZOOM@|$zoom|g" >"$work/pictures.drive" <<'EOF'
+zoom @ZOOM@
 clock 2026-06-21
 locale currency £
 start
@@ -111,5 +125,5 @@ menu 40002
 expect exited 0
 EOF
 
-"$drive" --host qt "$work/pictures.drive"
-echo "pictures: wrote $docs/main-window.png, $docs/dialog.png and $docs/envelope.png"
+"$drive" --host qt "$work/pictures.drive" "$work/first-start.drive"
+echo "pictures: wrote $docs/main-window.png, $docs/dialog.png, $docs/envelope.png and $docs/first-start-1920x1080.png"

@@ -1,5 +1,7 @@
 #include "platform/headless/headless_host.hpp"
 
+#include "platform/device_layout.hpp"
+
 #include <algorithm>
 #include <cmath>
 
@@ -74,6 +76,7 @@ HeadlessWindow::HeadlessWindow(HeadlessHost& host, WindowProc& proc, const Dialo
     if (tmpl == nullptr) {
         return;
     }
+    const BaseUnits base = dialogBaseUnits(tmpl->pointSize);
     for (const ControlTemplate& t : tmpl->controls) {
         HeadlessControl c;
         c.id = t.id;
@@ -81,7 +84,7 @@ HeadlessWindow::HeadlessWindow(HeadlessHost& host, WindowProc& proc, const Dialo
         c.style = t.style;
         c.text = t.text;
         c.visible = (t.style & cs::kHidden) == 0;
-        c.rect = PixelRect{t.x, t.y, t.width, t.height};
+        c.rect = controlRect(base, t);
         controls_.push_back(std::move(c));
     }
 }
@@ -128,7 +131,9 @@ bool HeadlessWindow::visible(int id) const {
 
 void HeadlessWindow::move(int id, PixelRect rect) {
     if (HeadlessControl* c = control(id)) {
-        c->rect = rect;
+        c->rect = c->kind == ControlKind::Combo && template_ != nullptr
+                      ? comboLine(dialogBaseUnits(template_->pointSize), rect)
+                      : rect;
     }
 }
 
@@ -661,6 +666,22 @@ int HeadlessHost::focusedControl() const {
 std::vector<std::string> HeadlessHost::listEntries(int id) const {
     const HeadlessControl* c = top().control(id);
     return c ? c->list : std::vector<std::string>{};
+}
+
+std::vector<std::string> HeadlessHost::layoutFaults(bool& textChecked) {
+    textChecked = false;
+    HeadlessWindow& w = top();
+    const DialogTemplate* t = w.dialogTemplate();
+    if (t == nullptr) {
+        return {};
+    }
+    std::vector<LayoutControl> shown;
+    for (const HeadlessControl& c : w.controls()) {
+        if (c.visible) {
+            shown.push_back({c.id, c.kind, c.style, c.rect});
+        }
+    }
+    return geometryFaults(dialogClientRect(*t), shown, 2, dialogBaseUnits(t->pointSize).y);
 }
 
 std::string HeadlessHost::describeTop() const {

@@ -24,7 +24,7 @@ struct HeadlessControl {
     bool visible = true;
     bool checked = false;
     bool enabled = true;
-    PixelRect rect;
+    PixelRect rect;  // device pixels of the client area
     std::vector<std::string> list;
     std::vector<DrawCall> drawn;  // an owner-drawn control's last painting
 };
@@ -60,6 +60,7 @@ class HeadlessWindow : public Window {
     std::vector<HeadlessControl>& controls() { return controls_; }
     WindowProc& proc() { return proc_; }
     int templateId() const { return template_ ? template_->id : 0; }
+    const DialogTemplate* dialogTemplate() const { return template_; }
     bool ended() const { return ended_; }
     int result() const { return result_; }
     int focus() const { return focus_.focus(); }
@@ -107,6 +108,7 @@ class HeadlessHost : public ScriptedHost {
     void setStore(MemoryRegistry* store) override { store_ = store ? store : &ownStore_; }
     void elapse(double seconds) override;
     void tick(int timerId, int count) override;
+    void setZoom(double) override {}  // the geometry is checked in device pixels
     bool programRunning() const override { return main_ != nullptr; }
     void tap() override;
     void menu(int command) override;
@@ -134,6 +136,7 @@ class HeadlessHost : public ScriptedHost {
     std::string describeTop() const override;
     std::vector<DrawCall> lastMainPaint() const override { return lastPaint_; }
     std::vector<std::string> startedProcesses() const override { return processes_; }
+    std::vector<std::string> layoutFaults(bool& textChecked) override;
     bool shot(const std::string&) override { return false; }
 
     void programEnded() override;

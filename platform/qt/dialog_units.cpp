@@ -3,13 +3,11 @@
 #include <QFontMetrics>
 #include <QStringList>
 #include <cmath>
-#include <cstdlib>
 
 namespace orvane {
 
 namespace {
 
-constexpr int kSmallestPixelSize = 6;
 // The summary panel's labels ("Mag variation:") must fit their 90-pixel boxes and stay inside
 // the panel's edge at x 6.
 constexpr int kPanelPixelSize = 11;
@@ -22,8 +20,15 @@ QFont programFont(int pixelSize, bool bold) {
     // otherwise whatever sans-serif face fontconfig offers.
     font.setFamilies(QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("sans-serif")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
+    font.setPixelSize(std::max(1, pixelSize));
     font.setBold(bold);
+    return font;
+}
+
+QFont dialogFont(int pixelSize) {
+    QFont font = programFont(pixelSize);
+    font.setFamilies(QStringList{QStringLiteral("DejaVu Sans Condensed"),
+                                 QStringLiteral("DejaVu Sans"), QStringLiteral("sans-serif")});
     return font;
 }
 
@@ -34,40 +39,28 @@ int averageCharWidth(const QFont& font) {
     return (extent / 26 + 1) / 2;
 }
 
-int mulDiv(int value, int numerator, int denominator) {
-    const long long product = static_cast<long long>(value) * numerator;
-    const long long divisor = denominator;
-    const bool negative = (product < 0) != (divisor < 0);
-    const long long quotient =
-        (std::llabs(product) + std::llabs(divisor) / 2) / std::llabs(divisor);
-    return static_cast<int>(negative ? -quotient : quotient);
+int zoomed(int pixels, double zoom) {
+    return static_cast<int>(std::lround(pixels * zoom));
 }
 
-DialogMetrics dialogMetrics(const DialogTemplate& dialog, int screenWidth) {
-    // Points at 96 dots to the inch, as the device drew them.
-    int pixelSize = static_cast<int>(std::lround(dialog.pointSize * 96.0 / 72.0));
-    DialogMetrics metrics;
-    for (;; --pixelSize) {
-        metrics.font = programFont(pixelSize);
-        metrics.baseX = averageCharWidth(metrics.font);
-        metrics.baseY = QFontMetrics(metrics.font).height();
-        if (pixelSize <= kSmallestPixelSize ||
-            mulDiv(dialog.width, metrics.baseX, 4) <= screenWidth) {
-            return metrics;
-        }
+QRect zoomedRect(const PixelRect& r, double zoom) {
+    const int left = zoomed(r.x, zoom);
+    const int top = zoomed(r.y, zoom);
+    return QRect(left, top, zoomed(r.x + r.width, zoom) - left, zoomed(r.y + r.height, zoom) - top);
+}
+
+QFont templateFont(const DialogTemplate& dialog, double zoom) {
+    // Rounded down, and so that a line is no taller than the template's line at this zoom: a
+    // font a fraction of a pixel larger than the zoomed controls would no longer fit the line
+    // heights the template gave its texts.
+    const BaseUnits units = dialogBaseUnits(dialog.pointSize);
+    const int line = static_cast<int>(std::floor(units.y * zoom + 1e-9));
+    int pixels = static_cast<int>(std::floor(units.pixelSize * zoom + 1e-9));
+    QFont font = dialogFont(pixels);
+    while (pixels > units.pixelSize && QFontMetrics(font).height() > line) {
+        font = dialogFont(--pixels);
     }
-}
-
-QRect mapDialogRect(const DialogMetrics& metrics, int x, int y, int width, int height) {
-    const int left = mulDiv(x, metrics.baseX, 4);
-    const int right = mulDiv(x + width, metrics.baseX, 4);
-    const int top = mulDiv(y, metrics.baseY, 8);
-    const int bottom = mulDiv(y + height, metrics.baseY, 8);
-    return QRect(left, top, right - left, bottom - top);
-}
-
-QSize dialogClientSize(const DialogMetrics& metrics, const DialogTemplate& dialog) {
-    return QSize(mulDiv(dialog.width, metrics.baseX, 4), mulDiv(dialog.height, metrics.baseY, 8));
+    return font;
 }
 
 QFont panelFont() {

@@ -1,57 +1,39 @@
-// The screen the program was laid out for and the dialog units of its templates.
+// The fonts the Qt host draws with, and the device's pixels at the window's zoom.
 //
-// A template's rectangles are in dialog units of its font: horizontally a quarter of the font's
-// average character width, vertically an eighth of its height. The Qt host takes the template's
-// font (a sans-serif face from fontconfig at the template's point size, 96 dots to the inch) and
-// makes it a pixel smaller at a time until the whole template fits the 240-pixel-wide screen,
-// so that every dialog fits however wide the face found on this machine is.
+// Controls are placed in device pixels by the rules both hosts share (platform/device_layout);
+// the Qt host multiplies every rectangle by the zoom and draws every text in a font of the
+// template's size times the zoom, so that the window scales crisply. The dialog font is a
+// condensed sans-serif face whose base units at the template's size are those of the device's
+// table, so that every text has the room its template gave it.
 #pragma once
 
 #include <QFont>
 #include <QRect>
-#include <QSize>
 
+#include "platform/device_layout.hpp"
 #include "res/templates.hpp"
 
 namespace orvane {
 
-// The device's screen and the shell's parts of it, in logical pixels (QT_SCALE_FACTOR enlarges
-// them all on a desktop screen).
-inline constexpr int kScreenWidth = 240;
-inline constexpr int kScreenHeight = 320;
-inline constexpr int kCaptionHeight = 26;  // the strip with the window's caption on top
-inline constexpr int kMenuBarHeight = 26;  // the main window's menu bar at the bottom
-// The main window's client area: the screen less the caption strip and the menu bar.
-inline constexpr int kMainClientHeight = kScreenHeight - kCaptionHeight - kMenuBarHeight;
-
-struct DialogMetrics {
-    QFont font;
-    int baseX = 0;  // average character width, pixels (4 dialog units)
-    int baseY = 0;  // character height, pixels (8 dialog units)
-};
-
-// The program's sans-serif face at a size in pixels.
+// The program's sans-serif face at a size in pixels (captions, menus, the summary panel).
 QFont programFont(int pixelSize, bool bold = false);
+// The dialog controls' condensed face at a size in pixels.
+QFont dialogFont(int pixelSize);
 
 // The average width of a character as the classic window system measures it: the extent of the
 // 52 letters A-Z and a-z divided by 26, then halved, rounding up.
 int averageCharWidth(const QFont& font);
 
-// The template's font and base units, the font made smaller until the template is no wider than
-// screenWidth pixels (never below 6 pixels).
-DialogMetrics dialogMetrics(const DialogTemplate& dialog, int screenWidth = kScreenWidth);
+// A size in device pixels at a zoom, rounded to whole pixels.
+int zoomed(int pixels, double zoom);
+// A rectangle of device pixels at a zoom; each edge is rounded on its own, so that neighbouring
+// controls stay neighbours at every zoom.
+QRect zoomedRect(const PixelRect& rect, double zoom);
 
-// value * numerator / denominator, rounded half away from zero (MulDiv); denominator not 0.
-int mulDiv(int value, int numerator, int denominator);
+// The template's dialog font at a zoom.
+QFont templateFont(const DialogTemplate& dialog, double zoom);
 
-// A rectangle in dialog units to pixels; left and right (top and bottom) are converted each on
-// its own, so that neighbouring controls stay neighbours.
-QRect mapDialogRect(const DialogMetrics& metrics, int x, int y, int width, int height);
-
-// The template's client area in pixels.
-QSize dialogClientSize(const DialogMetrics& metrics, const DialogTemplate& dialog);
-
-// The font the main window paints its summary panel with.
+// The font the main window paints its summary panel with, in device pixels.
 QFont panelFont();
 
 }  // namespace orvane

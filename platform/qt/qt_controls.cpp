@@ -117,18 +117,17 @@ QComboBox* QtControl::combo() const {
 // ---------------------------------------------------------------------------------------------
 // QtWindow's controls
 
-QRect QtWindow::comboRect(const QRect& rect) const {
-    // A combo box's rectangle includes its dropped-down list; on screen it is one line high.
-    const int line = QFontMetrics(client_->font()).height() + 8;
-    return QRect(rect.x(), rect.y(), rect.width(), std::min(rect.height(), line));
+void QtWindow::placeControl(QtControl& c) {
+    c.widget->setGeometry(zoomedRect(c.place, ui_.zoom()));
 }
 
-void QtWindow::buildControl(const ControlTemplate& t, const DialogMetrics& metrics) {
-    QRect rect = mapDialogRect(metrics, t.x, t.y, t.width, t.height);
-    if (controls_.empty() && template_ != nullptr) {
+void QtWindow::buildControl(const ControlTemplate& t) {
+    const BaseUnits units = dialogBaseUnits(template_->pointSize);
+    if (controls_.empty()) {
         new DialogKeyboard(*this, frame_);
     }
     QtControl c;
+    c.place = controlRect(units, t);
     c.id = t.id;
     c.kind = t.kind;
     c.style = t.style;
@@ -150,7 +149,7 @@ void QtWindow::buildControl(const ControlTemplate& t, const DialogMetrics& metri
             label->setText(text);
             label->setAlignment(horizontal | Qt::AlignTop);
             // Text wraps at word breaks where the box has room for more than one line.
-            label->setWordWrap(rect.height() >= 2 * QFontMetrics(metrics.font).height());
+            label->setWordWrap(c.place.height >= 2 * units.y);
             if ((t.style & cs::kBorder) != 0) {
                 label->setFrameStyle(QFrame::Box | QFrame::Plain);
             }
@@ -206,7 +205,6 @@ void QtWindow::buildControl(const ControlTemplate& t, const DialogMetrics& metri
                 }
                 frameCommand(id, notify::kComboSelChange);
             });
-            rect = QRect();  // placed below, once the font is known
             c.widget = combo;
             break;
         }
@@ -239,20 +237,13 @@ void QtWindow::buildControl(const ControlTemplate& t, const DialogMetrics& metri
             if (!pixmap.isNull()) {
                 // A picture control takes the size of its picture.
                 picture->setPixmap(pixmap);
-                rect.setSize(pixmap.size());
+                picture->setScaledContents(true);
+                c.place.width = pixmap.width();
+                c.place.height = pixmap.height();
             }
             c.widget = picture;
             break;
         }
-    }
-    if (t.kind == ControlKind::Combo) {
-        rect = comboRect(mapDialogRect(metrics, t.x, t.y, t.width, t.height));
-    }
-    c.widget->setGeometry(rect);
-    if (t.kind == ControlKind::Static) {
-        fitLabel(static_cast<QLabel*>(c.widget));
-    } else if (t.kind == ControlKind::RadioButton) {
-        fitRadio(static_cast<QRadioButton*>(c.widget));
     }
     if (takesFocus(t.kind)) {
         c.widget->setFocusPolicy(tabStop(t.kind, t.style) ? Qt::StrongFocus : Qt::ClickFocus);
@@ -336,7 +327,6 @@ void QtWindow::setText(int id, std::string_view text) {
     switch (c->kind) {
         case ControlKind::Static:
             static_cast<QLabel*>(c->widget)->setText(value);
-            fitLabel(static_cast<QLabel*>(c->widget));
             nameControls();  // a label names its field
             break;
         case ControlKind::Edit:
@@ -353,7 +343,6 @@ void QtWindow::setText(int id, std::string_view text) {
             break;
         case ControlKind::RadioButton:
             static_cast<QAbstractButton*>(c->widget)->setText(value);
-            fitRadio(static_cast<QRadioButton*>(c->widget));
             break;
         case ControlKind::GroupBox:
             static_cast<GroupFrame*>(c->widget)->setTitle(value);
@@ -386,13 +375,10 @@ void QtWindow::move(int id, PixelRect rect) {
     if (c == nullptr) {
         return;
     }
-    const QRect r(rect.x, rect.y, rect.width, rect.height);
-    c->widget->setGeometry(c->kind == ControlKind::Combo ? comboRect(r) : r);
-    if (c->kind == ControlKind::Static) {
-        fitLabel(static_cast<QLabel*>(c->widget));
-    } else if (c->kind == ControlKind::RadioButton) {
-        fitRadio(static_cast<QRadioButton*>(c->widget));
-    }
+    c->place = c->kind == ControlKind::Combo
+                   ? comboLine(dialogBaseUnits(template_->pointSize), rect)
+                   : rect;
+    placeControl(*c);
 }
 
 void QtWindow::setChecked(int id, bool checked) {

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QShortcut>
 #include <QStyle>
@@ -30,6 +31,11 @@ class MainFrame : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // The pilot resizing the window zooms it: the device's screen fills it, its shape kept.
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        window_.frameResized(size());
+    }
 
   private:
     QtWindow& window_;
@@ -95,17 +101,14 @@ void QtWindow::buildMainWindow() {
     auto* frame = new MainFrame(*this);
     frame_ = frame;
     frame->setWindowTitle(fromUtf8(title_));
-    frame->setFixedSize(kScreenWidth, kScreenHeight);
-    buildCaption(frame, kScreenWidth);
+    buildCaption(frame);
 
     auto* panel = new ClientArea(*this, frame);
-    panel->setGeometry(0, kCaptionHeight, kScreenWidth, kMainClientHeight);
-    panel->setFont(panelFont());
     panel->setAttribute(Qt::WA_OpaquePaintEvent);
     client_ = panel;
 
     auto* bar = new Strip(frame, kMenuBarColour, true);
-    bar->setGeometry(0, kCaptionHeight + kMainClientHeight, kScreenWidth, kMenuBarHeight);
+    menuBar_ = bar;
     buildMenus(bar);
 
     for (const Accelerator& a : accelerators()) {
@@ -115,105 +118,178 @@ void QtWindow::buildMainWindow() {
         connect(shortcut, &QShortcut::activated, this, [this, command] {
             frameCommand(command, 1);  // an accelerator's command carries 1
         });
+        accelerators_.push_back(shortcut);
+    }
+    // Ctrl++ (or Ctrl+=), Ctrl+- and Ctrl+0 zoom in, out and back to 1, dialogs open or not.
+    const struct {
+        QKeySequence keys;
+        int direction;
+    } zoomKeys[] = {{QKeySequence(Qt::CTRL | Qt::Key_Plus), 1},
+                    {QKeySequence(Qt::CTRL | Qt::Key_Equal), 1},
+                    {QKeySequence(Qt::CTRL | Qt::Key_Minus), -1},
+                    {QKeySequence(Qt::CTRL | Qt::Key_0), 0}};
+    for (const auto& k : zoomKeys) {
+        auto* shortcut = new QShortcut(k.keys, frame, nullptr, nullptr, Qt::WindowShortcut);
+        const int direction = k.direction;
+        connect(shortcut, &QShortcut::activated, this, [this, direction] {
+            ui_.setZoom(direction == 0 ? kSmallestZoom : stepZoom(ui_.zoom(), direction));
+        });
     }
     addHelpKey();
+    layOut();
+}
+
+void QtWindow::frameResized(QSize size) {
+    if (layingOut_ || template_ != nullptr) {
+        return;
+    }
+    const double zoom =
+        std::min(size.width() / double(kScreenWidth), size.height() / double(kScreenHeight));
+    ui_.setZoom(std::clamp(zoom, kSmallestZoom, kLargestZoom));
+}
+
+void QtWindow::enableAccelerators(bool enabled) {
+    for (QShortcut* s : accelerators_) {
+        s->setEnabled(enabled);
+    }
 }
 
 void QtWindow::addHelpKey() {
-    // F1 asks the active window for help.
+    // F1 asks the window for help: the main window's while no dialog is open, else the dialog's
+    // (which has the focus).
     auto* help =
-        new QShortcut(QKeySequence(Qt::Key_F1), frame_, nullptr, nullptr, Qt::WindowShortcut);
+        new QShortcut(QKeySequence(Qt::Key_F1), frame_, nullptr, nullptr,
+                      template_ == nullptr ? Qt::WindowShortcut : Qt::WidgetWithChildrenShortcut);
     connect(help, &QShortcut::activated, this, [this] { helpRequested(); });
+    if (template_ == nullptr) {
+        accelerators_.push_back(help);
+    }
 }
 
-void QtWindow::buildCaption(QWidget* frame, int width) {
+void QtWindow::buildCaption(QWidget* frame) {
     auto* strip = new Strip(frame, kCaptionColour, false);
-    strip->setGeometry(0, 0, width, kCaptionHeight);
+    captionStrip_ = strip;
     auto* title = new QLabel(strip);
+    title->setObjectName(QStringLiteral("caption"));
     title->setTextFormat(Qt::PlainText);
     title->setText(fromUtf8(title_));
-    title->setFont(programFont(12, true));
     QPalette palette = title->palette();
     palette.setColor(QPalette::WindowText, Qt::white);
     title->setPalette(palette);
     captionTitle_ = title;
 
     const unsigned style = template_ != nullptr ? template_->style : 0;
-    int right = width - 2;
-    const auto place = [&](QToolButton* button) {
-        const int w = std::max(24, button->sizeHint().width());
-        right -= w;
-        button->setGeometry(right, 2, w, kCaptionHeight - 4);
-        right -= 2;
-    };
     if ((style & ds::kDoneButton) != 0) {
         // The shell's OK button in the caption: command 1.
         okButton_ = stripButton(strip, QStringLiteral("ok"), Qt::white);
-        QFont bold = programFont(12, true);
-        okButton_->setFont(bold);
-        place(okButton_);
+        captionButtons_.emplace_back(okButton_, 12);
         connect(okButton_, &QToolButton::clicked, this, [this] { frameCommand(kCommandOk, 0); });
     } else if (template_ != nullptr && offersCloseBox(*template_)) {
         // The close box: command 2.
         auto* close = stripButton(strip, QString(QChar(0x00D7)), Qt::white);
-        close->setFont(programFont(16, true));
-        place(close);
+        captionButtons_.emplace_back(close, 16);
         connect(close, &QToolButton::clicked, this, [this] { frameCommand(kCommandCancel, 0); });
     }
     if ((style & ds::kContextHelp) != 0) {
         auto* help = stripButton(strip, QStringLiteral("?"), Qt::white);
-        help->setFont(programFont(12, true));
-        place(help);
+        captionButtons_.emplace_back(help, 12);
         connect(help, &QToolButton::clicked, this, [this] { helpRequested(); });
     }
-    title->setGeometry(6, 0, std::max(0, right - 6), kCaptionHeight);
 }
 
 void QtWindow::buildDialog(QWidget* owner) {
     const DialogTemplate& t = *template_;
-    const DialogMetrics metrics = dialogMetrics(t);
-    const bool caption = (t.style & ds::kCaption) != 0;
-    Qt::WindowFlags flags = Qt::Dialog;
-    if (caption) {
-        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-        if (offersCloseBox(t)) {
-            flags |= Qt::WindowCloseButtonHint;
-        }
-    } else {
-        flags |= Qt::FramelessWindowHint;
-    }
-    auto* frame = new DialogFrame(*this, owner, flags);
+    place_ = dialogPlace(t);
+    // The dialog lies inside the main window's screen, as on the device: a child of the main
+    // window's frame, not a window of its own.
+    auto* frame = new DialogFrame(*this, owner, Qt::Dialog);
+    frame->setWindowFlags(Qt::Widget);
+    frame->setParent(owner);
     frame_ = frame;
-    frame->setWindowTitle(fromUtf8(title_));
-    frame->setModal(true);
-
-    QSize size = dialogClientSize(metrics, t);
-    const int top = caption ? kCaptionHeight : 0;
-    if ((t.style & ds::kFullScreen) != 0) {
-        size = size.expandedTo(QSize(kScreenWidth, kScreenHeight - kMenuBarHeight - top));
-    }
-    if (caption) {
-        buildCaption(frame, size.width());
+    frame->setAutoFillBackground(true);
+    if (place_.caption > 0) {
+        buildCaption(frame);
     }
     auto* area = new ClientArea(*this, frame);
-    area->setGeometry(0, top, size.width(), size.height());
-    area->setFont(metrics.font);
     area->setAutoFillBackground(true);
     QPalette palette = area->palette();
     palette.setColor(QPalette::Window, Qt::white);
     area->setPalette(palette);
     client_ = area;
-    frame->setFixedSize(size.width(), top + size.height());
     addHelpKey();
 
     for (const ControlTemplate& c : t.controls) {
-        buildControl(c, metrics);
+        buildControl(c);
     }
     // Group boxes are frames drawn behind the controls they surround.
     for (const QtControl& c : controls_) {
         if (c.kind == ControlKind::GroupBox) {
             c.widget->lower();
         }
+    }
+    layOut();
+}
+
+void QtWindow::layOut() {
+    const double zoom = ui_.zoom();
+    const int width = zoomed(kScreenWidth, zoom);
+    const int caption = zoomed(kCaptionHeight, zoom);
+    layingOut_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{layingOut_};
+    if (template_ == nullptr) {
+        frame_->setMinimumSize(kScreenWidth, kScreenHeight);
+        frame_->resize(width, zoomed(kScreenHeight, zoom));
+        captionStrip_->setGeometry(0, 0, width, caption);
+        client_->setGeometry(0, caption, width,
+                             zoomed(kCaptionHeight + kMainClientHeight, zoom) - caption);
+        client_->setFont(panelFont());
+        const int barTop = zoomed(kCaptionHeight + kMainClientHeight, zoom);
+        menuBar_->setGeometry(0, barTop, width, zoomed(kScreenHeight, zoom) - barTop);
+        const QFont menuFont = programFont(zoomed(12, zoom));
+        int x = zoomed(2, zoom);
+        for (QToolButton* button : menuButtons_) {
+            button->setFont(menuFont);
+            const int w = button->sizeHint().width() + zoomed(10, zoom);
+            button->setGeometry(x, zoomed(2, zoom), w, menuBar_->height() - zoomed(4, zoom));
+            x += w + zoomed(2, zoom);
+        }
+        for (QMenu* menu : menus_) {
+            menu->setFont(menuFont);
+            for (QWidget* child : menu->findChildren<QWidget*>()) {
+                child->setFont(menuFont);
+            }
+        }
+    } else {
+        const QRect frame = zoomedRect(place_.frame, zoom);
+        frame_->setFixedSize(frame.size());
+        if (frame_->parentWidget() != nullptr) {
+            frame_->move(frame.topLeft());
+        }
+        if (captionStrip_ != nullptr) {
+            captionStrip_->setGeometry(0, 0, frame.width(), caption);
+        }
+        client_->setGeometry(zoomedRect(place_.client, zoom) & QRect(QPoint(0, 0), frame.size()));
+        client_->setFont(templateFont(*template_, zoom));
+        for (QtControl& c : controls_) {
+            c.widget->setFont(client_->font());
+            placeControl(c);
+        }
+    }
+    if (captionStrip_ != nullptr) {
+        static_cast<QLabel*>(captionTitle_)->setFont(programFont(zoomed(12, zoom), true));
+        int right = captionStrip_->width() - zoomed(2, zoom);
+        for (auto [button, pixels] : captionButtons_) {
+            button->setFont(programFont(zoomed(pixels, zoom), true));
+            const int w = std::max(zoomed(24, zoom), button->sizeHint().width());
+            right -= w;
+            button->setGeometry(right, zoomed(2, zoom), w, caption - zoomed(4, zoom));
+            right -= zoomed(2, zoom);
+        }
+        const int left = zoomed(6, zoom);
+        captionTitle_->setGeometry(left, 0, std::max(0, right - left), caption);
     }
 }
 
@@ -319,33 +395,20 @@ void QtWindow::paintClient(QWidget& area) {
     if (template_ == nullptr) {
         // The main window shows what its procedure drew when it was last asked to paint.
         qp.fillRect(area.rect(), Qt::white);
+        qp.scale(ui_.zoom(), ui_.zoom());
         replay(ui_.lastMainPaint(), painter);
         return;
     }
+    qp.save();
+    qp.scale(ui_.zoom(), ui_.zoom());
     ui_.guard([&] { proc_.onPaint(*this, painter); });
+    qp.restore();
     if ((template_->style & (ds::kCaption | ds::kModalFrame)) == ds::kModalFrame) {
         // A modal frame without a caption: a plain border around the dialog.
         qp.setPen(QPen(Qt::black, 1));
         qp.setBrush(Qt::NoBrush);
         qp.drawRect(area.rect().adjusted(0, 0, -1, -1));
     }
-}
-
-QPoint QtUi::dialogPosition(const QtWindow& dialog) const {
-    QPoint origin(0, 0);
-    QSize area(kScreenWidth, kScreenHeight - kMenuBarHeight);
-    if (main_) {
-        origin = main_->frame()->geometry().topLeft();
-    }
-    const unsigned style = dialog.dialogTemplate()->style;
-    const QSize size = dialog.frame()->size();
-    if ((style & ds::kCentred) != 0) {
-        return origin +
-               QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
-    }
-    // A captioned dialog covers the main window's caption with its own; the others open just
-    // below it.
-    return origin + QPoint(0, (style & ds::kCaption) != 0 ? 0 : kCaptionHeight);
 }
 
 void setUpApplication() {

@@ -7,8 +7,10 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/qt/qt_painter.hpp"
 #include "platform/qt/qt_ui.hpp"
@@ -16,6 +18,38 @@
 #include "platform/scripted_clock.hpp"
 
 namespace orvane {
+
+namespace {
+
+constexpr const char* kZoomKey = "software\\Kelbrin Software\\kq7d";
+constexpr const char* kZoomValue = "Zoom";
+
+double loadZoom(Registry& store) {
+    Registry::Key key = 0;
+    std::uint32_t hundredths = 0;
+    double zoom = 0.0;
+    if (store.open(kZoomKey, key)) {
+        if (store.readDword(key, kZoomValue, hundredths)) {
+            zoom = zoomFromStore(hundredths);
+        }
+        store.close(key);
+    }
+    if (zoom == 0.0) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        zoom = firstStartZoom(screen != nullptr ? screen->availableGeometry().height() : 0);
+    }
+    return zoom;
+}
+
+void saveZoom(Registry& store, double zoom) {
+    Registry::Key key = 0;
+    if (store.create(kZoomKey, key)) {
+        store.writeDword(key, kZoomValue, static_cast<std::uint32_t>(std::lround(zoom * 100.0)));
+        store.close(key);
+    }
+}
+
+}  // namespace
 
 QtUi::QtUi(Hooks& hooks, bool virtualClock) : hooks_(hooks), virtualClock_(virtualClock) {}
 
@@ -29,6 +63,9 @@ Window* QtUi::createMainWindow(std::string_view title, WindowProc& procedure) {
     mainDestroyed_ = false;
     procedure.onOpen(*main_);
     rethrowPending();
+    if (zoomStore_ != nullptr) {
+        setZoom(loadZoom(*zoomStore_));
+    }
     if (!mainDestroyed_) {
         // Created visible: the panel paints while the splash and the disclaimer are open.
         main_->frame()->show();
@@ -68,6 +105,9 @@ void QtUi::destroyMain() {
         return;
     }
     mainDestroyed_ = true;
+    if (zoomStore_ != nullptr) {
+        saveZoom(*zoomStore_, zoom_);
+    }
     main_->proc().onDestroy(*main_);
     forgetTimers(*main_);
     main_->frame()->hide();
@@ -98,8 +138,15 @@ int QtUi::runModal(QtWindow& owner, int templateId, WindowProc& procedure) {
     if (dialogTemplate == nullptr) {
         return -1;
     }
+    // Every dialog lies in the main window's screen, over a veil that keeps taps from the
+    // windows under it.
+    QWidget* screen = main_ ? main_->frame() : owner.frame();
+    Veil veil(screen);
+    if (main_) {
+        main_->enableAccelerators(false);
+    }
     auto window = std::make_unique<QtWindow>(*this, procedure, dialogTemplate,
-                                             dialogTemplate->caption, owner.frame());
+                                             dialogTemplate->caption, screen);
     dialogs_.push_back(window.get());
     struct Close {
         QtUi& ui;
@@ -113,7 +160,7 @@ int QtUi::runModal(QtWindow& owner, int templateId, WindowProc& procedure) {
     rethrowPending();
     if (!window->ended()) {
         QDialog* dialog = window->dialog();
-        dialog->move(dialogPosition(*window));
+        dialog->raise();
         loops_.push_back({LoopKind::Dialog, window.get()});
         struct Leave {
             QtUi& ui;
@@ -129,6 +176,9 @@ int QtUi::runModal(QtWindow& owner, int templateId, WindowProc& procedure) {
 void QtUi::closeDialog(QtWindow& dialog) {
     std::erase(dialogs_, &dialog);
     forgetTimers(dialog);
+    if (main_ && dialogs_.empty()) {
+        main_->enableAccelerators(true);
+    }
     dialog.frame()->hide();
     // The window under the dialog becomes active again (Qt does not always give the activation
     // back by itself), and the main window paints where the dialog covered it.
@@ -153,10 +203,22 @@ int QtUi::showBox(QtWindow& owner, std::string_view text, int buttons) {
         return QMessageBox::NoButton;
     }
     ++messagesShown_;
+    QWidget* screen = main_ ? main_->frame() : owner.frame();
+    Veil veil(screen);
     QMessageBox box(QMessageBox::NoIcon, QString(), fromUtf8(text),
-                    static_cast<QMessageBox::StandardButtons>(buttons), owner.frame());
+                    static_cast<QMessageBox::StandardButtons>(buttons), screen);
     box.setTextFormat(Qt::PlainText);
     box.setAccessibleName(fromUtf8(text));  // announced with its text
+    // Inside the main window's screen, centred on it, with a frame of its own.
+    box.setParent(screen);
+    box.setObjectName(QStringLiteral("messageBox"));
+    box.setStyleSheet(QStringLiteral("#messageBox { border: 1px solid black; }"));
+    box.setAutoFillBackground(true);
+    box.setFont(programFont(zoomed(12, zoom_)));
+    box.adjustSize();
+    QRect place(QPoint(0, 0), box.sizeHint().boundedTo(screen->size()));
+    place.moveCenter(screen->rect().center());
+    box.move(place.topLeft());
     box_ = &box;
     loops_.push_back({LoopKind::Box, &owner});
     struct Leave {
@@ -247,6 +309,27 @@ void QtUi::tick(int timerId, int count) {
     }
 }
 
+void QtUi::setZoom(double zoom) {
+    zoom_ = zoom;
+    if (!main_) {
+        return;
+    }
+    main_->layOut();
+    for (QtWindow* d : dialogs_) {
+        d->layOut();
+    }
+    for (QWidget* veil : main_->frame()->findChildren<QWidget*>(Veil::kName)) {
+        veil->setGeometry(main_->frame()->rect());
+    }
+    if (box_) {
+        box_->setFont(programFont(zoomed(12, zoom_)));
+        box_->adjustSize();
+        QRect place(QPoint(0, 0), box_->size());
+        place.moveCenter(main_->frame()->rect().center());
+        box_->move(place.topLeft());
+    }
+}
+
 void QtUi::paintMain() {
     if (!main_ || mainDestroyed_) {
         return;
@@ -333,37 +416,10 @@ void QtUi::bringForward() {
 }
 
 QImage QtUi::screenShot() const {
-    std::vector<QWidget*> windows;
-    if (main_ && main_->frame()->isVisible()) {
-        windows.push_back(main_->frame());
-    }
-    for (QtWindow* d : dialogs_) {
-        if (d->frame()->isVisible()) {
-            windows.push_back(d->frame());
-        }
-    }
-    if (box_ && box_->isVisible()) {
-        windows.push_back(box_.data());
-    }
-    if (windows.empty()) {
+    // The dialogs and message boxes lie inside the main window: one picture holds them all.
+    if (!main_ || !main_->frame()->isVisible()) {
         return {};
     }
-    const QPoint origin = windows.front()->geometry().topLeft();
-    QRect area(0, 0, kScreenWidth, kScreenHeight);
-    qreal ratio = 1.0;
-    std::vector<QPixmap> pictures;
-    for (QWidget* w : windows) {
-        area |= w->geometry().translated(-origin);
-        pictures.push_back(w->grab());
-        ratio = std::max(ratio, pictures.back().devicePixelRatio());
-    }
-    QImage image((QSizeF(area.size()) * ratio).toSize(), QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(QColor(64, 64, 64));
-    QPainter painter(&image);
-    for (std::size_t i = 0; i < windows.size(); ++i) {
-        painter.drawPixmap(windows[i]->geometry().topLeft() - origin - area.topLeft(), pictures[i]);
-    }
-    return image;
+    return main_->frame()->grab().toImage();
 }
 }  // namespace orvane

@@ -347,7 +347,6 @@ void QtWindow::buildMenus(QWidget* bar) {
         }
     };
 
-    int x = 2;
     for (const MenuBarButton& b : menuBarButtons()) {
         if (b.menuIndex < 0 || static_cast<std::size_t>(b.menuIndex) >= dropDowns.size()) {
             continue;
@@ -361,9 +360,11 @@ void QtWindow::buildMenus(QWidget* bar) {
             bar, QStringLiteral("&") + QString::fromUtf8(loadString(b.stringId)), Qt::black);
         button->setShortcut(QKeySequence());
         keyboard->bar.push_back({button, menu});
-        const int w = button->sizeHint().width() + 10;
-        button->setGeometry(x, 2, w, kMenuBarHeight - 4);
-        x += w + 2;
+        menuButtons_.push_back(button);  // placed by layOut
+        menus_.push_back(menu);
+        for (QMenu* sub : menu->findChildren<QMenu*>()) {
+            menus_.push_back(sub);
+        }
         // The menus drop upwards from the bar at the bottom of the screen.
         connect(button, &QToolButton::clicked, menu, [menu, button] {
             const QSize size = menu->sizeHint();

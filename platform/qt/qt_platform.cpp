@@ -14,6 +14,7 @@ QtPlatform::QtPlatform(int& argc, char** argv, Registry& store)
     : app_(std::make_unique<QApplication>(argc, argv)), store_(store) {
     setUpApplication();
     ui_ = std::make_unique<QtUi>(static_cast<QtUi::Hooks&>(*this), false);
+    ui_->rememberZoomIn(store_);
     clock_.start();
 }
 

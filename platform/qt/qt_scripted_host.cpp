@@ -22,6 +22,7 @@
 #include <QtTest/QTest>
 
 #include "platform/control_kinds.hpp"
+#include "platform/qt/qt_layout_check.hpp"
 #include "platform/qt/qt_ui.hpp"
 #include "platform/qt/single_instance.hpp"
 #include "platform/scripted_clock.hpp"
@@ -117,6 +118,7 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
     void setStore(MemoryRegistry* store) override { store_ = store ? store : &ownStore_; }
     void elapse(double seconds) override { ui_.elapse(seconds); }
     void tick(int timerId, int count) override { ui_.tick(timerId, count); }
+    void setZoom(double zoom) override { ui_.setZoom(zoom); }
 
     // The program and the user
     bool programRunning() const override { return ui_.mainWindow() != nullptr; }
@@ -158,10 +160,23 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
     bool shot(const std::string& file) override;
     std::string accessibleName(int id) const override;
     std::vector<std::string> panelText() const override;
+    std::vector<std::string> layoutFaults(bool& textChecked) override {
+        textChecked = true;
+        std::vector<std::string> faults = std::exchange(boxFaults_, {});
+        if (ui_.mainWindow() != nullptr) {
+            for (std::string& f : qtWindowLayoutFaults(ui_, top())) {
+                faults.push_back(std::move(f));
+            }
+        }
+        return faults;
+    }
 
   private:
     void loopStarting() override { pump_.start(0); }
     void messageBoxShown(QMessageBox& box, const std::string& text) override {
+        for (std::string& f : qtMessageBoxLayoutFaults(ui_, box)) {
+            boxFaults_.push_back("message box " + text + ": " + f);
+        }
         if (box.button(QMessageBox::Yes) != nullptr) {
             answerYes_ = onQuestion ? onQuestion(text) : true;
         } else if (onMessageBox) {
@@ -188,7 +203,8 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
     bool helpViewerMissing_ = false;
     std::vector<std::string> processes_;
     int activationPasses_ = 0;
-    bool answerYes_ = true;  // the answer to the question on screen
+    bool answerYes_ = true;               // the answer to the question on screen
+    std::vector<std::string> boxFaults_;  // of the message boxes shown since the last look
 };
 
 void QtScriptedHost::pumpFired() {

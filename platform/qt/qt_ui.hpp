@@ -93,6 +93,14 @@ class QtUi {
     // The main window and the windows over it, as they are on screen.
     QImage screenShot() const;
 
+    // The zoom of the main window and everything in it (1: the device's 240 by 320 pixels).
+    double zoom() const { return zoom_; }
+    void setZoom(double zoom);
+    // The program keeps its zoom in the store as "Zoom" (hundredths) under the program's key:
+    // read once the settings are loaded (a missing or unreadable value gives the first start's
+    // zoom, without a message), written before they are saved.
+    void rememberZoomIn(Registry& store) { zoomStore_ = &store; }
+
     // The virtual clock.
     double now() const { return now_; }
     void elapse(double seconds);
@@ -120,7 +128,6 @@ class QtUi {
     void unwind();
     void activate(QWidget* widget);
     static void raise(QWidget* widget);
-    QPoint dialogPosition(const QtWindow& dialog) const;
 
     Hooks& hooks_;
     bool virtualClock_;
@@ -133,6 +140,8 @@ class QtUi {
     std::vector<Timer> timers_;
     long timerOrder_ = 0;
     double now_ = 0.0;
+    double zoom_ = 1.0;
+    Registry* zoomStore_ = nullptr;
     std::vector<DrawCall> lastPaint_;
     int messagesShown_ = 0;
     bool unwinding_ = false;

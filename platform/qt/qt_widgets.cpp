@@ -37,6 +37,28 @@ void Strip::paintEvent(QPaintEvent*) {
     }
 }
 
+Veil::Veil(QWidget* window) : QWidget(window) {
+    setObjectName(kName);
+    setGeometry(window->rect());
+    show();
+    raise();
+}
+
+Veil::~Veil() = default;
+
+bool Veil::event(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+            return true;
+        default:
+            return QWidget::event(event);
+    }
+}
+
 FitsFieldValidator::FitsFieldValidator(QLineEdit* edit) : QValidator(edit), edit_(edit) {}
 
 QValidator::State FitsFieldValidator::validate(QString& input, int&) const {
@@ -68,42 +90,12 @@ void GroupFrame::paintEvent(QPaintEvent*) {
     painter.setPen(QColor(160, 160, 160));
     painter.drawRect(QRect(0, top, width() - 1, height() - 1 - top));
     if (!title_.isEmpty()) {
-        const QString shown = metrics.elidedText(title_, Qt::ElideRight, std::max(0, width() - 16));
-        const QRect cell(6, 0, metrics.horizontalAdvance(shown) + 4, metrics.height());
+        const QString shown = metrics.elidedText(title_, Qt::ElideRight, std::max(0, width() - 10));
+        const QRect cell(4, 0, metrics.horizontalAdvance(shown) + 4, metrics.height());
         painter.fillRect(cell, palette().color(QPalette::Window));
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(cell, Qt::AlignCenter, shown);
     }
-}
-
-namespace {
-
-// A text too long for its one-line box is drawn a little smaller, down to three pixels below
-// the dialog's font, rather than cut off.
-void fitOneLine(QWidget* widget, const QString& text, int room) {
-    const QFont base = widget->parentWidget()->font();
-    QFont font = base;
-    int size = base.pixelSize();
-    while (size > base.pixelSize() - 3 && size > 6 &&
-           QFontMetrics(font).horizontalAdvance(text) > room) {
-        font.setPixelSize(--size);
-    }
-    widget->setFont(font);
-}
-
-}  // namespace
-
-void fitLabel(QLabel* label) {
-    if (!label->wordWrap()) {
-        fitOneLine(label, label->text(), label->contentsRect().width());
-    }
-}
-
-void fitRadio(QRadioButton* radio) {
-    const int indicator =
-        radio->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio) +
-        radio->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, radio);
-    fitOneLine(radio, radio->text(), radio->width() - indicator - 2);
 }
 
 QToolButton* stripButton(QWidget* strip, const QString& text, QColor textColour) {

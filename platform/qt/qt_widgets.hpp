@@ -69,6 +69,18 @@ class Strip : public QWidget {
     bool lineOnTop_;
 };
 
+// Covers a window while a dialog or a message box is open over it: taps on it are lost, as
+// the window under a modal dialog takes no input. It lasts as long as the dialog.
+class Veil : public QWidget {
+  public:
+    explicit Veil(QWidget* window);
+    ~Veil() override;
+    static inline const QString kName = QStringLiteral("veil");  // its object name
+
+  protected:
+    bool event(QEvent* event) override;
+};
+
 // An automatic radio button: a tap checks it and clears the rest of its group, never unchecks.
 class RadioButton : public QRadioButton {
   public:
@@ -106,10 +118,6 @@ class GroupFrame : public QWidget {
   private:
     QString title_;
 };
-
-// A static's or radio button's one-line text, fitted to its box.
-void fitLabel(QLabel* label);
-void fitRadio(QRadioButton* radio);
 
 // A flat button on a strip (the caption's ok, close and help, the menu bar's buttons).
 QToolButton* stripButton(QWidget* strip, const QString& text, QColor textColour);

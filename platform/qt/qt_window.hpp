@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSize>
 #include <QString>
 #include <map>
 #include <string>
@@ -21,6 +22,8 @@ class QComboBox;
 class QDialog;
 class QEvent;
 class QLineEdit;
+class QMenu;
+class QShortcut;
 class QToolButton;
 class QWidget;
 
@@ -34,6 +37,7 @@ struct QtControl {
     ControlKind kind = ControlKind::Static;
     unsigned style = 0;
     std::string templateText;  // a picture's bitmap number
+    PixelRect place;           // device pixels of the client area, before the zoom
     QWidget* widget = nullptr;
     QLineEdit* edit() const;  // the edit field of an edit control or a combo box
     QComboBox* combo() const;
@@ -118,6 +122,12 @@ class QtWindow : public QObject, public Window {
     // Gives each control the name assistive technology announces, from the labels as they read.
     void nameControls();
     ControlState controlState() const;
+    // Lays the window out at the zoom: frame, caption, client area, every control and font.
+    void layOut();
+    // The main window was resized (by the pilot or the window manager).
+    void frameResized(QSize size);
+    // The main window's accelerators work only while no dialog is open.
+    void enableAccelerators(bool enabled);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -125,9 +135,9 @@ class QtWindow : public QObject, public Window {
     friend class QtUi;
     void buildMainWindow();
     void buildDialog(QWidget* owner);
-    void buildCaption(QWidget* frame, int width);
+    void buildCaption(QWidget* frame);
     void addHelpKey();
-    void buildControl(const ControlTemplate& t, const DialogMetrics& metrics);
+    void buildControl(const ControlTemplate& t);
     void buildMenus(QWidget* bar);
     QAction* commandAction(int command, const QString& text);
     void qtFocusArrived(int id, int reason);
@@ -135,7 +145,8 @@ class QtWindow : public QObject, public Window {
     void syncQtFocus();
     void checkRadio(int id);
     const QtControl* controlOf(const QObject* widget) const;
-    QRect comboRect(const QRect& rect) const;
+    // Sets a control's place on screen from its device pixels at the window's zoom.
+    void placeControl(QtControl& c);
 
     QtUi& ui_;
     WindowProc& proc_;
@@ -144,6 +155,14 @@ class QtWindow : public QObject, public Window {
     QWidget* frame_ = nullptr;
     QWidget* client_ = nullptr;
     QWidget* captionTitle_ = nullptr;
+    QWidget* captionStrip_ = nullptr;
+    std::vector<std::pair<QToolButton*, int>> captionButtons_;  // with their font's pixels
+    QWidget* menuBar_ = nullptr;
+    std::vector<QToolButton*> menuButtons_;
+    std::vector<QMenu*> menus_;
+    std::vector<QShortcut*> accelerators_;  // the main window's; none while a dialog is open
+    DialogPlace place_{};                   // a dialog's place on the screen
+    bool layingOut_ = false;
     QToolButton* okButton_ = nullptr;
     std::vector<QtControl> controls_;
     std::map<int, QAction*> commands_;  // the main window's menu commands

@@ -47,8 +47,10 @@ bool contains(const ControlTemplate& outer, const ControlTemplate& inner) {
 }
 
 // On the same line: the label's rectangle lies within the field's height.
+// The label's middle lies on its field's line (a label of two lines straddles it).
 bool sameLine(const ControlTemplate& label, const ControlTemplate& field) {
-    return label.y >= field.y && label.y + label.height <= field.y + field.height;
+    const int middle = label.y + label.height / 2;
+    return middle >= field.y && middle <= field.y + field.height;
 }
 
 bool editable(const ControlTemplate* c) {

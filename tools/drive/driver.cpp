@@ -289,6 +289,13 @@ void Driver::execute(const ScriptLine& line) {
     } else if (verb == "tick") {
         need(w, 2, "tick ID [COUNT]");
         host_.tick(toInt(w[1]), w.size() > 2 ? toInt(w[2]) : 1);
+    } else if (verb == "zoom") {
+        need(w, 2, "zoom Z");
+        const double zoom = toReal(w[1]);
+        if (!(zoom >= 1.0 && zoom <= 8.0)) {
+            throw ScriptError("zoom takes a number from 1 to 8");
+        }
+        host_.setZoom(zoom);
     } else if (verb == "repaint") {
         host_.repaint();
     } else if (verb == "menu") {
@@ -548,6 +555,18 @@ void Driver::expect(const std::vector<std::string>& w) {
               host_.programRunning()
                   ? "running"
                   : (everExited_ ? "exited " + std::to_string(exitCode_) : "not started"));
+    } else if (what == "layout") {
+        bool textChecked = false;
+        const std::vector<std::string> faults = host_.layoutFaults(textChecked);
+        std::string got;
+        for (const std::string& f : faults) {
+            got += "\n  " + f;
+        }
+        check(faults.empty(), "every control in place and readable", got);
+        if (!textChecked && !textNoteShown_) {
+            out_ << where() << ": note: text fitting is checked on the Qt host only\n";
+            textNoteShown_ = true;
+        }
     } else {
         throw ScriptError("unknown check " + what);
     }

@@ -67,6 +67,7 @@ class Driver : public ActionSource {
     RunState state_;
     int exitCode_ = -1;
     bool everExited_ = false;
+    bool textNoteShown_ = false;
     std::vector<std::string> messages_;
     std::size_t messagesChecked_ = 0;
     bool answerNo_ = false;  // the next question is answered No (else Yes)

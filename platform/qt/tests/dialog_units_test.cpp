@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
 #include <QFontMetrics>
 
 #include "platform/qt/tests/qt_test_support.hpp"
@@ -24,45 +25,42 @@ TEST(DialogUnits, MulDivRoundsHalvesAwayFromZero) {
     }
 }
 
-TEST(DialogUnits, EveryTemplateFitsTheScreenWidth) {
+TEST(DialogUnits, EveryTemplateFitsTheScreen) {
     for (const DialogTemplate* t : allDialogTemplates()) {
-        const DialogMetrics metrics = dialogMetrics(*t);
-        EXPECT_LE(dialogClientSize(metrics, *t).width(), kScreenWidth) << "template " << t->id;
-        // Every control lies inside its dialog.
-        for (const ControlTemplate& c : t->controls) {
-            const QRect r = mapDialogRect(metrics, c.x, c.y, c.width, c.height);
-            EXPECT_LE(r.right(), kScreenWidth) << "template " << t->id << " control " << c.id;
-        }
+        const DialogPlace place = dialogPlace(*t);
+        EXPECT_GE(place.frame.x, 0) << "template " << t->id;
+        EXPECT_LE(place.frame.x + place.frame.width, kScreenWidth) << "template " << t->id;
+        EXPECT_LE(place.frame.y + place.frame.height, kScreenHeight) << "template " << t->id;
     }
 }
 
-TEST(DialogUnits, BaseUnitsComeFromTheFont) {
-    const DialogTemplate* calculator = findDialogTemplate(106);
-    ASSERT_NE(calculator, nullptr);
-    const DialogMetrics metrics = dialogMetrics(*calculator);
-    EXPECT_EQ(metrics.baseX, averageCharWidth(metrics.font));
-    EXPECT_EQ(metrics.baseY, QFontMetrics(metrics.font).height());
-    // Four horizontal units are one average character, eight vertical units one line.
-    const QRect r = mapDialogRect(metrics, 4, 8, 4, 8);
-    EXPECT_EQ(r.width(), metrics.baseX);
-    EXPECT_EQ(r.height(), metrics.baseY);
+// The dialog face's base units at each template size are the device's, so that a text has the
+// room its template gave it.
+TEST(DialogUnits, TheDialogFontHasTheDevicesBaseUnits) {
+    for (int points : {8, 10, 12, 14}) {
+        const BaseUnits units = dialogBaseUnits(points);
+        const QFont font = dialogFont(units.pixelSize);
+        if (QFontInfo(font).family() != QStringLiteral("DejaVu Sans Condensed")) {
+            GTEST_SKIP() << "the condensed face is not installed";
+        }
+        EXPECT_EQ(averageCharWidth(font), units.x) << points << " points";
+        EXPECT_EQ(QFontMetrics(font).height(), units.y) << points << " points";
+    }
 }
 
-TEST(DialogUnits, NeighbouringControlsStayNeighbours) {
-    const DialogMetrics metrics = dialogMetrics(*findDialogTemplate(154));
+TEST(DialogUnits, NeighbouringControlsStayNeighboursAtEveryZoom) {
+    const BaseUnits units = dialogBaseUnits(findDialogTemplate(154)->pointSize);
     // Three position fields side by side at 19, 32 and 45, each 13 units wide.
-    const QRect a = mapDialogRect(metrics, 19, 16, 13, 12);
-    const QRect b = mapDialogRect(metrics, 32, 16, 13, 12);
-    const QRect c = mapDialogRect(metrics, 45, 16, 13, 12);
-    EXPECT_EQ(a.x() + a.width(), b.x());
-    EXPECT_EQ(b.x() + b.width(), c.x());
-}
-
-TEST(DialogUnits, WideFontsAreMadeSmallerUntilTheTemplateFits) {
-    const DialogTemplate wide = {1, "", 239, 10, "Tahoma", 30, 0, {}};
-    const DialogMetrics metrics = dialogMetrics(wide);
-    EXPECT_LE(mulDiv(wide.width, metrics.baseX, 4), kScreenWidth);
-    EXPECT_LT(metrics.font.pixelSize(), 40);
+    const PixelRect a = dialogRect(units, 19, 16, 13, 12);
+    const PixelRect b = dialogRect(units, 32, 16, 13, 12);
+    const PixelRect c = dialogRect(units, 45, 16, 13, 12);
+    EXPECT_EQ(a.x + a.width, b.x);
+    EXPECT_EQ(b.x + b.width, c.x);
+    for (double zoom : {1.0, 1.25, 1.5, 1.75, 2.0, 3.0}) {
+        const QRect za = zoomedRect(a, zoom);
+        const QRect zb = zoomedRect(b, zoom);
+        EXPECT_EQ(za.x() + za.width(), zb.x()) << "zoom " << zoom;
+    }
 }
 
 }  // namespace

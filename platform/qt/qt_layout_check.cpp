@@ -1,0 +1,193 @@
+#include "platform/qt/qt_layout_check.hpp"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QToolButton>
+#include <cmath>
+
+#include "platform/control_kinds.hpp"
+#include "platform/device_layout.hpp"
+#include "platform/qt/qt_ui.hpp"
+#include "platform/qt/qt_widgets.hpp"
+
+namespace orvane {
+
+namespace {
+
+PixelRect toPixels(const QRect& r) {
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+QRect globalRect(const QWidget* w) {
+    return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+}
+
+std::string label(const QtControl& c, const QWidget* w) {
+    return std::string(controlKindName(c.kind)) + " " + std::to_string(c.id) + " " +
+           describeRect(toPixels(w->geometry()));
+}
+
+std::string quoted(const QString& text) {
+    return "\"" + text.toStdString() + "\"";
+}
+
+// The width an edit field has for its text.
+int editRoom(const QLineEdit* edit) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->hasFrame()
+                           ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit)
+                           : 0;
+    const QRect contents =
+        edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    const QMargins margins = edit->textMargins();
+    return contents.width() - margins.left() - margins.right() - 4;  // the cursor's margin
+}
+
+// Whether a text fits a box of width x height in a font, on one line or wrapped at words.
+bool textFits(const QFont& font, const QString& text, int width, int height, bool wrap) {
+    const QFontMetrics metrics(font);
+    if (text.isEmpty()) {
+        return true;
+    }
+    if (!wrap) {
+        return metrics.horizontalAdvance(text) <= width && metrics.height() <= height;
+    }
+    const QRect needed = metrics.boundingRect(
+        QRect(0, 0, width, 100000), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
+    return needed.width() <= width && needed.height() <= height;
+}
+
+void checkText(const QtWindow& window, const QtControl& c, int fontPixels,
+               std::vector<std::string>& faults) {
+    const QWidget* w = c.widget;
+    const QString text = QString::fromStdString(window.textOf(c));
+    if (w->font().pixelSize() < fontPixels) {
+        faults.push_back(label(c, w) + " draws its text at " +
+                         std::to_string(w->font().pixelSize()) +
+                         " pixels, smaller than the dialog's " + std::to_string(fontPixels));
+    }
+    bool fits = true;
+    switch (c.kind) {
+        case ControlKind::Static: {
+            const auto* l = static_cast<const QLabel*>(w);
+            const QRect room = l->contentsRect();
+            fits = textFits(l->font(), text, room.width(), room.height(), l->wordWrap());
+            break;
+        }
+        case ControlKind::Edit:
+        case ControlKind::Combo: {
+            const QLineEdit* edit = c.edit();
+            fits = QFontMetrics(edit->font()).horizontalAdvance(text) <= editRoom(edit) &&
+                   QFontMetrics(edit->font()).height() <= edit->height();
+            break;
+        }
+        case ControlKind::PushButton: {
+            const QFontMetrics metrics(w->font());
+            // The text is drawn centred inside the button's two-pixel bevel.
+            fits = metrics.horizontalAdvance(text) + 4 <= w->width() &&
+                   metrics.height() <= w->height();
+            break;
+        }
+        case ControlKind::RadioButton: {
+            const QFontMetrics metrics(w->font());
+            const int indicator =
+                w->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, w) +
+                w->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, w);
+            fits = indicator + metrics.horizontalAdvance(text) + 2 <= w->width() &&
+                   metrics.height() <= w->height();
+            break;
+        }
+        case ControlKind::GroupBox: {
+            const QFontMetrics metrics(w->font());
+            fits = text.isEmpty() || metrics.horizontalAdvance(text) + 10 <= w->width();
+            break;
+        }
+        case ControlKind::Picture:
+            break;
+    }
+    if (!fits) {
+        faults.push_back(label(c, w) + " cannot show its text " + quoted(text) + " in full");
+    }
+}
+
+// The part of a window on the device's screen, in global coordinates.
+QRect screenArea(const QtUi& ui) {
+    const QtWindow* main = ui.mainWindow();
+    return main != nullptr ? globalRect(main->frame()) : QRect();
+}
+
+}  // namespace
+
+std::vector<std::string> qtWindowLayoutFaults(const QtUi& ui, const QtWindow& window) {
+    std::vector<std::string> faults;
+    const QWidget* client = window.client();
+    const QRect screen = screenArea(ui);
+    const QRect frame = globalRect(window.frame());
+    if (window.dialogTemplate() != nullptr && !screen.contains(frame)) {
+        faults.push_back("the dialog " +
+                         describeRect(toPixels(frame.translated(-screen.topLeft()))) +
+                         " is not inside the main window's screen " +
+                         describeRect(toPixels(QRect(QPoint(0, 0), screen.size()))));
+    }
+    // The client area as far as it is on the screen, in its own coordinates.
+    const QRect clientGlobal = globalRect(client) & frame & screen;
+    const QRect visible = clientGlobal.translated(-client->mapToGlobal(QPoint(0, 0)));
+
+    std::vector<LayoutControl> shown;
+    for (const QtControl& c : window.controls()) {
+        if (window.visibleOf(c)) {
+            shown.push_back({c.id, c.kind, c.style, toPixels(c.widget->geometry())});
+        }
+    }
+    const int shared = static_cast<int>(std::lround(2 * ui.zoom()));
+    const int titleLine = QFontMetrics(client->font()).height();
+    for (std::string& f : geometryFaults(toPixels(visible), shown, shared, titleLine)) {
+        faults.push_back(std::move(f));
+    }
+    const int fontPixels = client->font().pixelSize();
+    for (const QtControl& c : window.controls()) {
+        if (window.visibleOf(c)) {
+            checkText(window, c, fontPixels, faults);
+        }
+    }
+    // The caption's title.
+    for (const QLabel* title : window.frame()->findChildren<QLabel*>(QStringLiteral("caption"))) {
+        if (!textFits(title->font(), title->text(), title->width(), title->height(), false)) {
+            faults.push_back("the caption cannot show its title " + quoted(title->text()) +
+                             " in full");
+        }
+    }
+    return faults;
+}
+
+std::vector<std::string> qtMessageBoxLayoutFaults(const QtUi& ui, QMessageBox& box) {
+    std::vector<std::string> faults;
+    box.ensurePolished();
+    box.adjustSize();
+    const QRect screen = screenArea(ui);
+    QRect frame = box.geometry();
+    if (box.isWindow()) {
+        // Where the box opens: centred over its owner.
+        if (const QWidget* owner = box.parentWidget()) {
+            frame.moveCenter(globalRect(owner->window()).center());
+        }
+    } else {
+        frame = globalRect(&box);
+    }
+    if (!screen.contains(frame)) {
+        faults.push_back("the message box " +
+                         describeRect(toPixels(frame.translated(-screen.topLeft()))) +
+                         " is not inside the main window's screen " +
+                         describeRect(toPixels(QRect(QPoint(0, 0), screen.size()))));
+    }
+    return faults;
+}
+
+}  // namespace orvane
