@@ -12,6 +12,7 @@
 #include <QStyleFactory>
 #include <QToolButton>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/control_kinds.hpp"
 #include "platform/qt/data_paths.hpp"
@@ -382,10 +383,21 @@ void QtWindow::helpRequested() {
 }
 
 void QtWindow::paintItem(QWidget& item, int id) {
+    // The procedure draws in the device's pixels, as it does on the panel, and the painter scales
+    // the drawing to the zoom: margins made for a line of text keep their room for it at every
+    // zoom, and the text is drawn at the zoomed size, crisp.
+    const double zoom = ui_.zoom();
     QPainter qp(&item);
-    qp.setFont(item.font());
+    QFont font = item.font();
+    if (font.pixelSize() > 0) {
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() / zoom))));
+    }
+    qp.setFont(font);
+    qp.scale(zoom, zoom);
     QtPainter painter(qp, [](std::string_view file) { return findPictureFile(file); });
-    ui_.guard([&] { proc_.onDrawItem(*this, id, painter, item.width(), item.height()); });
+    const int width = static_cast<int>(std::lround(item.width() / zoom));
+    const int height = static_cast<int>(std::lround(item.height() / zoom));
+    ui_.guard([&] { proc_.onDrawItem(*this, id, painter, width, height); });
 }
 
 void QtWindow::paintClient(QWidget& area) {
