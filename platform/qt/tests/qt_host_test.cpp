@@ -3,6 +3,10 @@
 // while a list of steps plays whenever the host waits for the user.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+
 #include <QImage>
 #include <QTemporaryDir>
 #include <functional>
@@ -149,6 +153,31 @@ TEST_F(QtHostTest, ADigitsOnlyFieldTakesDigitsAndTypingReplacesItsText) {
         host->type(1037, "");
         EXPECT_EQ(host->controlText(1037), "");
         EXPECT_EQ(dialog.count(1037, notify::kEditChange), 3);
+    });
+    finish();
+    run(kGreatCircle);
+}
+
+TEST_F(QtHostTest, ADigitsOnlyFieldTakesOnlyAsciiDigitsPasted) {
+    // Regression: only the first UTF-16 unit of what came in was looked at, so an emoji or a
+    // direction mark went into a degrees field.
+    then([&] {
+        host->focus(1037);
+        auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        ASSERT_NE(edit, nullptr);
+        edit->clear();
+        for (const char* refused : {"5\xF0\x9F\x98\x80"
+                                    "1",
+                                    "2\xE2\x80\x8E"
+                                    "8",
+                                    "\xD9\xA1"}) {
+            QApplication::clipboard()->setText(QString::fromUtf8(refused));
+            edit->paste();
+            EXPECT_EQ(edit->text(), QString()) << refused;
+        }
+        QApplication::clipboard()->setText(QStringLiteral("42"));
+        edit->paste();
+        EXPECT_EQ(edit->text(), QStringLiteral("42"));
     });
     finish();
     run(kGreatCircle);
