@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QShortcut>
 #include <QStyle>
 #include <QStyleFactory>
@@ -350,6 +351,11 @@ QPoint QtUi::dialogPosition(const QtWindow& dialog) const {
 
 void setUpApplication() {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The style keeps what it drew in the pixmap cache under keys that change from one dialog
+    // opened to the next; with the default limit (10 MB) the cache grew with every dialog opened.
+    // What the program's small windows draw again fits in far less.
+    constexpr int kPixmapCacheKilobytes = 512;
+    QPixmapCache::setCacheLimit(kPixmapCacheKilobytes);
     QApplication::setPalette(QApplication::style()->standardPalette());
     QApplication::setFont(programFont(12));
     QApplication::setQuitOnLastWindowClosed(false);
