@@ -789,6 +789,28 @@ TEST(FileStoreSharing, EditsMadeByOthersWhileTheProgramRanAreNotUndoneAtExit) {
     EXPECT_EQ(readFile(path), want);
 }
 
+TEST(FileStoreSharing, AKeyDeletedByThisRunGoesFromTheFileAndOneMadeAgainKeepsItsNewValues) {
+    TempFolder folder;
+    const std::string path = folder / "registry.reg";
+    const std::string aircraft = "software\\Kelbrin Software\\kq7d\\aircraft\\";
+    writeFile(path, kSavedFile);
+    {
+        FileRegistry registry(path);
+        ASSERT_TRUE(writeOne(registry, (aircraft + "G-ABCD").c_str(), "Tas", 100));
+        ASSERT_TRUE(writeOne(registry, (aircraft + "G-WXYZ").c_str(), "Tas", 120));
+    }
+    FileRegistry registry(path);
+    ASSERT_TRUE(registry.deleteKey(aircraft + "G-ABCD"));
+    ASSERT_TRUE(registry.deleteKey(aircraft + "G-WXYZ"));
+    ASSERT_TRUE(writeOne(registry, (aircraft + "G-WXYZ").c_str(), "Tas", 120));  // as it was
+    FileRegistry after(path);
+    EXPECT_EQ(after.data().findKey(aircraft + "G-ABCD"), nullptr);
+    const RegistryValue* tas = after.data().findValue(aircraft + "G-WXYZ", "Tas");
+    ASSERT_NE(tas, nullptr);
+    EXPECT_EQ(tas->dword, 120u);
+    EXPECT_EQ(readBack(after, kPrefs, "Temp"), 1u);
+}
+
 TEST(FileStoreSharing, ARunThatChangedNothingDoesNotRewriteTheFile) {
     TempFolder folder;
     const std::string path = folder / "registry.reg";
