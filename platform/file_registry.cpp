@@ -2,15 +2,16 @@
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <map>
-#include <set>
+#include <unordered_map>
 #include <utility>
 
 #include "calc/numbers.hpp"
@@ -51,11 +52,7 @@ char lowerAscii(char c) {
 // Key paths and value names compare without regard to case (as sameRegistryName does): this is
 // the form they are indexed by.
 std::string folded(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) {
-        c = lowerAscii(c);
-    }
-    return out;
+    return foldedRegistryName(s);
 }
 
 bool startsWithFolded(std::string_view s, std::string_view prefix) {
@@ -241,16 +238,17 @@ bool parseRegistryFile(std::string_view text, RegistryData& data, RegistryDocume
     document.lineEnd = lines[0].end.empty()   ? std::string("\n")
                        : lines[0].end == "\r" ? std::string("\r\n")
                                               : std::string(lines[0].end);
+    document.items.reserve(lines.size());
     document.items.push_back(Item{Item::Kind::Text, lines[0].raw(), {}, {}});
 
     // The keys and their values, indexed by their folded names so that reading stays linear.
     struct KeyValues {
         std::string path;
         std::vector<RegistryValue> values;
-        std::map<std::string, std::size_t> byName;
+        std::unordered_map<std::string, std::size_t> byName;
     };
     std::vector<KeyValues> keys;
-    std::map<std::string, std::size_t> keyByPath;
+    std::unordered_map<std::string, std::size_t> keyByPath;
     std::size_t valueCount = 0;
     std::vector<std::string> foreign;
 
@@ -371,37 +369,71 @@ std::string renderRegistryFile(const RegistryData& data, const RegistryDocument&
         return data.toText();
     }
     const std::string& eol = document.lineEnd;
-    using ValueId = std::pair<std::string, std::string>;  // folded path and name
+    // A value by its folded path and name (a NUL between them, which neither can hold).
+    const auto valueId = [](std::string_view foldedPath, std::string_view name) {
+        std::string id(foldedPath);
+        id += '\0';
+        id += folded(name);
+        return id;
+    };
 
-    std::map<std::string, const RegistryKey*> keyByPath;
-    std::map<ValueId, const RegistryValue*> valueById;
-    for (const RegistryKey& k : data.keys()) {
-        const std::string path = folded(k.path);
-        keyByPath.emplace(path, &k);
-        for (const RegistryValue& v : k.values) {
-            valueById.emplace(ValueId{path, folded(v.name)}, &v);
-        }
-    }
-
-    // A key's new values go after its last value in the file, or after its header. Of several
-    // values of one name in the file, the last is the one that was loaded.
-    std::map<std::string, std::size_t> lastHeader;
-    std::map<std::string, std::size_t> lastValue;
-    std::map<ValueId, const RegistryValue*> loaded;
+    // Every value of the file and of the store in one table, and every key: each is looked up
+    // by its folded name once, and the items of the document point at their entries.
+    struct ValueEntry {
+        const RegistryValue* now = nullptr;     // in the store
+        const RegistryValue* loaded = nullptr;  // in the file (the last of several of one name)
+        bool rewritten = false;
+    };
+    struct KeyEntry {
+        bool inFile = false;
+        bool inStore = false;
+        std::size_t insertAfter = 0;  // the item after which the key's new values go
+        std::vector<const RegistryValue*> newValues;
+    };
+    std::unordered_map<std::string, ValueEntry> values;
+    std::unordered_map<std::string, KeyEntry> keys;
+    values.reserve(document.items.size());
+    keys.reserve(data.keys().size());
+    std::vector<ValueEntry*> itemValue(document.items.size(), nullptr);
+    std::vector<const KeyEntry*> itemKey(document.items.size(), nullptr);
+    // A key's new values go after its last value in the file, or after its (last) header.
+    std::unordered_map<KeyEntry*, bool> hasValueInFile;
     for (std::size_t i = 0; i < document.items.size(); ++i) {
         const Item& item = document.items[i];
-        if (item.kind == Item::Kind::Key) {
-            lastHeader[folded(item.path)] = i;
-        } else if (item.kind == Item::Kind::Value) {
-            const std::string path = folded(item.path);
-            lastValue[path] = i;
-            loaded[ValueId{path, folded(item.value.name)}] = &item.value;
+        if (item.kind == Item::Kind::Text) {
+            continue;
         }
+        const std::string path = folded(item.path);
+        KeyEntry& key = keys[path];
+        if (item.kind == Item::Kind::Key) {
+            if (!key.inFile || !hasValueInFile[&key]) {
+                key.insertAfter = i;
+            }
+            key.inFile = true;
+            itemKey[i] = &key;
+            continue;
+        }
+        key.insertAfter = i;
+        hasValueInFile[&key] = true;
+        ValueEntry& value = values[valueId(path, item.value.name)];
+        value.loaded = &item.value;
+        itemValue[i] = &value;
     }
-    std::map<std::size_t, std::string> newValuesAfter;
-    for (const auto& [path, index] : lastHeader) {
-        const auto v = lastValue.find(path);
-        newValuesAfter[v == lastValue.end() ? index : v->second] = path;
+    std::vector<KeyEntry*> insertAt(document.items.size(), nullptr);
+    for (const RegistryKey& k : data.keys()) {
+        const std::string path = folded(k.path);
+        KeyEntry& key = keys[path];
+        key.inStore = true;
+        for (const RegistryValue& v : k.values) {
+            ValueEntry& value = values[valueId(path, v.name)];
+            value.now = &v;
+            if (value.loaded == nullptr) {
+                key.newValues.push_back(&v);
+            }
+        }
+        if (key.inFile && !key.newValues.empty()) {
+            insertAt[key.insertAfter] = &key;
+        }
     }
 
     std::string out;
@@ -430,47 +462,38 @@ std::string renderRegistryFile(const RegistryData& data, const RegistryDocument&
         out += lineEnd;
         valueGoesOn = goesOn(v);
     };
-    std::set<ValueId> rewritten;
     for (std::size_t i = 0; i < document.items.size(); ++i) {
         const Item& item = document.items[i];
         if (item.kind == Item::Kind::Value) {
             // An unchanged value keeps its lines (all of them, when the name was there more
             // than once); a changed one is written anew where its name first was.
-            const ValueId id{folded(item.path), folded(item.value.name)};
-            const auto now = valueById.find(id);
-            if (now != valueById.end()) {
-                if (sameContent(*now->second, *loaded[id])) {
+            ValueEntry& value = *itemValue[i];
+            if (value.now != nullptr) {
+                if (sameContent(*value.now, *value.loaded)) {
                     endLine();
                     out += item.raw;
                     valueGoesOn = item.cutOff;
-                } else if (rewritten.insert(id).second) {
-                    writeValue(*now->second, lineEndOf(item.raw));
+                } else if (!value.rewritten) {
+                    value.rewritten = true;
+                    writeValue(*value.now, lineEndOf(item.raw));
                 }
             }
-        } else if (item.kind == Item::Kind::Key && keyByPath.count(folded(item.path)) == 0) {
+        } else if (item.kind == Item::Kind::Key && !itemKey[i]->inStore) {
             // A key deleted since the file was read: its header goes with its values.
         } else {
             endLine();
             out += item.raw;
         }
-        const auto after = newValuesAfter.find(i);
-        if (after == newValuesAfter.end()) {
-            continue;
-        }
-        const auto key = keyByPath.find(after->second);
-        if (key == keyByPath.end()) {
-            continue;
-        }
-        for (const RegistryValue& v : key->second->values) {
-            if (loaded.count(ValueId{after->second, folded(v.name)}) == 0) {
-                writeValue(v, eol);
+        if (const KeyEntry* key = insertAt[i]) {
+            for (const RegistryValue* v : key->newValues) {
+                writeValue(*v, eol);
             }
         }
     }
 
     // Keys that the file did not have, at its end, each after a blank line.
     for (const RegistryKey& k : data.keys()) {
-        if (lastHeader.count(folded(k.path)) != 0) {
+        if (keys[folded(k.path)].inFile) {
             continue;
         }
         endLine();
@@ -496,8 +519,27 @@ std::string renderRegistryFile(const RegistryData& data, const RegistryDocument&
 
 namespace {
 
-FileRegistry::LoadResult readWholeFile(const std::string& path, std::string& text) {
+FileVersion versionOf(const struct stat& st) {
+    FileVersion v;
+    v.known = true;
+    v.device = st.st_dev;
+    v.inode = st.st_ino;
+    v.size = static_cast<std::uint64_t>(st.st_size);
+    v.modified = std::int64_t{st.st_mtim.tv_sec} * 1000000000 + st.st_mtim.tv_nsec;
+    v.changed = std::int64_t{st.st_ctim.tv_sec} * 1000000000 + st.st_ctim.tv_nsec;
+    return v;
+}
+
+FileVersion versionOf(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 ? versionOf(st) : FileVersion{};
+}
+
+FileRegistry::LoadResult readWholeFile(const std::string& path, std::string& text,
+                                       FileVersion& version) {
     using Result = FileRegistry::LoadResult;
+    text.clear();
+    version = FileVersion{};
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
         return (errno == ENOENT || errno == ENOTDIR) ? Result::Missing : Result::Unreadable;
@@ -507,6 +549,7 @@ FileRegistry::LoadResult readWholeFile(const std::string& path, std::string& tex
         ::close(fd);
         return Result::Unreadable;
     }
+    version = versionOf(st);
     if (static_cast<std::uintmax_t>(st.st_size) > kMaxRegistryFileBytes) {
         ::close(fd);
         return Result::Damaged;
@@ -569,12 +612,175 @@ std::string folderOf(const std::string& file) {
 
 }  // namespace
 
+namespace {
+
+// One change a run made to the store: a key it created, or a value it wrote that differs from
+// what the file held.
+struct Change {
+    std::string path;
+    bool keyOnly = false;
+    RegistryValue value;
+    bool deleted = false;  // the key with its values
+};
+
+void applyChanges(RegistryData& data, const std::vector<Change>& changes) {
+    for (const Change& c : changes) {
+        if (c.deleted) {
+            data.removeKey(c.path);
+            continue;
+        }
+        RegistryKey& k = data.ensureKey(c.path);
+        if (c.keyOnly) {
+            continue;
+        }
+        const auto same = [&](const RegistryValue& v) {
+            return sameRegistryName(v.name, c.value.name);
+        };
+        const auto it = std::find_if(k.values.begin(), k.values.end(), same);
+        if (it == k.values.end()) {
+            k.values.push_back(c.value);
+        } else {
+            // The file's spelling of the name stays.
+            std::string name = std::move(it->name);
+            *it = c.value;
+            it->name = std::move(name);
+        }
+    }
+}
+
+// An advisory lock on the settings folder, held while a save reads, merges and writes the file,
+// so that two copies of the program saving at once take turns. Every copy waits for it; one that
+// cannot have it within a few seconds (a folder on a file system without locks, a copy stopped
+// in the middle of its save) saves all the same, still atomically.
+class FolderLock {
+  public:
+    explicit FolderLock(const std::string& folder) {
+        fd_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd_ < 0) {
+            return;
+        }
+        constexpr int kWaitMs = 5000;
+        constexpr int kRetryMs = 2;
+        for (int waited = 0;; waited += kRetryMs) {
+            if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+                locked_ = true;
+                return;
+            }
+            if ((errno != EWOULDBLOCK && errno != EINTR) || waited >= kWaitMs) {
+                return;
+            }
+            ::usleep(kRetryMs * 1000);
+        }
+    }
+    ~FolderLock() {
+        if (fd_ >= 0) {
+            ::close(fd_);  // also gives up the lock
+        }
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+    int fd() const { return fd_; }
+    bool locked() const { return locked_; }
+
+  private:
+    int fd_ = -1;
+    bool locked_ = false;
+};
+
+std::string baseName(const std::string& file) {
+    return std::filesystem::path(file).filename().string();
+}
+
+// A new file beside target that nobody else has, created with mode from the start (the process
+// umask can only narrow it), so that no other user ever sees the settings in it.
+int createTemporaryFile(const std::string& target, mode_t mode, std::string& name) {
+    static std::uint64_t counter = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::uint64_t stamp =
+            static_cast<std::uint64_t>(
+                std::chrono::steady_clock::now().time_since_epoch().count()) ^
+            (static_cast<std::uint64_t>(::getpid()) << 40) ^ (++counter << 20);
+        name = target + ".tmp-" + formatC("%016llx", static_cast<unsigned long long>(stamp));
+        const int fd = ::open(
+            name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW, mode);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+// Temporary files beside target that saves cut short left behind. Only called while the folder is
+// locked: no other save is writing one then.
+void removeLeftoverTemporaryFiles(const std::string& target) {
+    const std::string prefix = baseName(target) + ".tmp";
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folderOf(target), error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.compare(0, prefix.size(), prefix) == 0 &&
+            (name.size() == prefix.size() || name[prefix.size()] == '-')) {
+            ::unlink(entry.path().c_str());
+        }
+    }
+}
+
+}  // namespace
+
 FileRegistry::FileRegistry(std::string path) : path_(std::move(path)) {
-    std::string text;
-    loadResult_ = readWholeFile(path_, text);
-    if (loadResult_ == LoadResult::Loaded && !parseRegistryFile(text, data(), document_)) {
+    loadResult_ = readWholeFile(path_, text_, version_);
+    if (loadResult_ == LoadResult::Loaded && !parseRegistryFile(text_, data(), document_)) {
         loadResult_ = LoadResult::Damaged;
     }
+    if (loadResult_ == LoadResult::Damaged) {
+        std::string keptAs;
+        keptDamagedName_ = keepDamagedFile(fileToReplace(path_), keptAs) ? keptAs : baseName(path_);
+    }
+    if (loadResult_ != LoadResult::Loaded) {
+        version_ = FileVersion{};
+        text_.clear();
+        document_ = RegistryDocument{};
+    }
+    base_ = data();
+}
+
+bool FileRegistry::create(std::string_view path, Key& key) {
+    if (!MemoryRegistry::create(path, key)) {
+        return false;
+    }
+    written_.push_back(Written{std::string(path), std::nullopt});
+    return true;
+}
+
+bool FileRegistry::writeDword(Key key, std::string_view name, std::uint32_t value) {
+    const std::string* path = pathOf(key);
+    if (path == nullptr || !MemoryRegistry::writeDword(key, name, value)) {
+        return false;
+    }
+    written_.push_back(Written{*path, std::string(name)});
+    return true;
+}
+
+bool FileRegistry::deleteKey(std::string_view path) {
+    // Noted before the deletion saves, so that the save takes it to the file.
+    written_.push_back(Written{std::string(path), std::nullopt, true});
+    const bool deleted = MemoryRegistry::deleteKey(path);
+    if (!deleted && data().findKey(path) != nullptr) {
+        written_.pop_back();  // not deleted at all
+    }
+    return deleted;
+}
+
+bool FileRegistry::writeString(Key key, std::string_view name, std::string_view value) {
+    const std::string* path = pathOf(key);
+    if (path == nullptr || !MemoryRegistry::writeString(key, name, value)) {
+        return false;
+    }
+    written_.push_back(Written{*path, std::string(name)});
+    return true;
+}
+
+std::string FileRegistry::takeKeptDamagedName() {
+    return std::exchange(keptDamagedName_, std::string());
 }
 
 bool FileRegistry::fails(SaveStep step) const {
@@ -586,78 +792,165 @@ bool FileRegistry::save() {
         // What is on disk could not be read: replacing it would lose it.
         return false;
     }
+    // What this run wrote that the file did not hold when it was last read.
+    // A key deleted by this run counts as new from then on, whatever the file held under it.
+    std::vector<Change> changes;
+    std::vector<std::string> deleted;
+    const auto deletedBefore = [&](const std::string& path) {
+        return std::any_of(deleted.begin(), deleted.end(),
+                           [&](const std::string& d) { return sameRegistryName(d, path); });
+    };
+    for (const Written& w : written_) {
+        if (w.deleted) {
+            changes.push_back(Change{w.path, false, {}, true});
+            deleted.push_back(w.path);
+            continue;
+        }
+        const bool fresh = deletedBefore(w.path);
+        if (!w.name) {
+            if (fresh || base_.findKey(w.path) == nullptr) {
+                changes.push_back(Change{w.path, true, {}});
+            }
+            continue;
+        }
+        const RegistryValue* now = data().findValue(w.path, *w.name);
+        const RegistryValue* was = fresh ? nullptr : base_.findValue(w.path, *w.name);
+        if (now != nullptr && (was == nullptr || !sameContent(*was, *now))) {
+            changes.push_back(Change{w.path, false, *now});
+        }
+    }
+    if (changes.empty()) {
+        written_.clear();
+        return true;  // nothing of this run to keep: the file stays as it is
+    }
     const std::string target = fileToReplace(path_);
-    const std::string text = renderRegistryFile(data(), document_);
-    std::error_code error;
     if (fails(SaveStep::CreateFolder)) {
         return false;
     }
+    std::error_code error;
     std::filesystem::create_directories(folderOf(target), error);
     if (error) {
         return false;
     }
-    if (loadResult_ == LoadResult::Damaged && !damagedKept_) {
-        if (!keepDamagedFile(target)) {
+    const FolderLock lock(folderOf(target));
+
+    // The file as it is now, which another copy or another program may have changed since this
+    // run last read it.
+    RegistryData merged;
+    RegistryDocument document;
+    LoadResult now = LoadResult::Loaded;
+    if (version_.known && versionOf(target) == version_) {
+        merged = base_;
+        document = document_;
+    } else {
+        now = readWholeFile(target, text_, version_);
+        if (now == LoadResult::Unreadable) {
             return false;
         }
-        damagedKept_ = true;
+        if (now == LoadResult::Loaded && !parseRegistryFile(text_, merged, document)) {
+            now = LoadResult::Damaged;
+        }
+        if (now == LoadResult::Damaged) {
+            std::string keptAs;
+            if (!keepDamagedFile(target, keptAs)) {
+                return false;
+            }
+            merged = RegistryData{};
+            document = RegistryDocument{};
+        }
     }
-    if (!replaceFile(target, text)) {
-        return false;
-    }
-    // From now on the file is what was just written.
-    RegistryData written;
-    if (!parseRegistryFile(text, written, document_)) {
+    applyChanges(merged, changes);
+    std::string out = renderRegistryFile(merged, document);
+    if (now != LoadResult::Loaded || out != text_) {
+        if (!replaceFile(target, out, lock.fd(), lock.locked())) {
+            version_ = FileVersion{};  // read the file afresh at the next try
+            return false;
+        }
+        // The next save reads it again (it needs the lines of what was just written), unless
+        // nothing changed in it since.
+        version_ = FileVersion{};
+        text_ = std::move(out);
         document_ = RegistryDocument{};
+    } else {
+        document_ = std::move(document);
+        version_ = versionOf(target);
     }
+    // From now on the store and the file hold the same.
+    base_ = merged;
+    data() = std::move(merged);
+    written_.clear();
     loadResult_ = LoadResult::Loaded;
     return true;
 }
 
-bool FileRegistry::keepDamagedFile(const std::string& target) {
+bool FileRegistry::keepDamagedFile(const std::string& target, std::string& keptAs) {
+    keptAs.clear();
     if (fails(SaveStep::KeepDamaged)) {
         return false;
     }
-    // registry.reg.bad, or registry.reg.bad.2 and on when older damaged files are kept there.
+    struct stat damaged {};
+    if (::stat(target.c_str(), &damaged) != 0) {
+        return errno == ENOENT;  // nothing left to keep when the damaged file itself has gone
+    }
+    // registry.reg.bad, or registry.reg.bad.2 and on when older damaged files are kept there. A
+    // file kept already (by an earlier start) is not kept a second time.
     for (int n = 1; n <= 100; ++n) {
         std::string name = target + ".bad";
         if (n > 1) {
             name += "." + formatInt(n);
         }
+        struct stat st {};
+        if (::lstat(name.c_str(), &st) == 0) {
+            if (st.st_dev == damaged.st_dev && st.st_ino == damaged.st_ino) {
+                keptAs = baseName(name);
+                return true;
+            }
+            continue;
+        }
         if (::link(target.c_str(), name.c_str()) == 0) {
+            keptAs = baseName(name);
             return true;
         }
         if (errno == EEXIST) {
             continue;
         }
         if (errno == ENOENT) {
-            // Nothing left to keep when the damaged file itself has gone.
             return ::access(target.c_str(), F_OK) != 0;
         }
-        // A file system without hard links: move the damaged file to a free name instead.
-        struct stat st {};
-        if (::lstat(name.c_str(), &st) == 0) {
-            continue;
+        // A file system without hard links: move the damaged file to the free name instead.
+        if (::rename(target.c_str(), name.c_str()) == 0) {
+            keptAs = baseName(name);
+            return true;
         }
-        return ::rename(target.c_str(), name.c_str()) == 0;
+        return false;
     }
     return false;
 }
 
-bool FileRegistry::replaceFile(const std::string& target, const std::string& text) {
-    const std::string temporary = target + ".tmp";
-    ::unlink(temporary.c_str());  // what a save cut short may have left
+bool FileRegistry::replaceFile(const std::string& target, const std::string& text, int folder,
+                               bool locked) {
+    if (locked) {
+        removeLeftoverTemporaryFiles(target);
+    }
     if (fails(SaveStep::CreateFile)) {
         return false;
     }
-    const int fd =
-        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+    // The new file gets the old one's permissions, else the user's alone.
+    mode_t mode = 0600;
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        mode = old.st_mode & 07777;
+    }
+    std::string temporary;
+    const int fd = createTemporaryFile(target, mode, temporary);
     if (fd < 0) {
         return false;
     }
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-        (void)::fchmod(fd, old.st_mode & 07777);
+    // The umask may have narrowed the mode at creation; it is widened back to the old file's,
+    // never beyond.
+    (void)::fchmod(fd, mode);
+    if (watcher_) {
+        watcher_(fd);
     }
     bool ok = !fails(SaveStep::Write) && writeAll(fd, text);
     ok = ok && !fails(SaveStep::Flush) && ::fsync(fd) == 0;
@@ -665,7 +958,7 @@ bool FileRegistry::replaceFile(const std::string& target, const std::string& tex
     ok = ok && closed;
     ok = ok && !fails(SaveStep::Rename) && ::rename(temporary.c_str(), target.c_str()) == 0;
     if (!ok) {
-        ::unlink(temporary.c_str());
+        ::unlink(temporary.c_str());  // our own file: nobody else's save is touched
         return false;
     }
 
@@ -673,13 +966,10 @@ bool FileRegistry::replaceFile(const std::string& target, const std::string& tex
     if (fails(SaveStep::FlushFolder)) {
         return false;
     }
-    const int folder = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0) {
         return true;  // a folder that cannot be opened for reading cannot be flushed either
     }
-    const bool flushed = ::fsync(folder) == 0 || errno == EINVAL;
-    ::close(folder);
-    return flushed;
+    return ::fsync(folder) == 0 || errno == EINVAL;
 }
 
 std::string registryPathFrom(const char* orvaneRegistry, const char* xdgConfigHome,

@@ -14,15 +14,26 @@
 // starts on a line of its own and never becomes part of what was there: a value that goes on past
 // the end of the file (its last line ends in a '\') reads as if an empty line ended it, and the
 // save writes that empty line before anything else; a carriage return at the very end of the file
-// is the last line's end, which a save completes to CRLF. A file that cannot be understood counts
-// as an empty store; it is kept beside the new one as registry.reg.bad when the program next
-// saves, never overwritten.
+// is the last line's end, which a save completes to CRLF.
+//
+// A file that cannot be understood counts as an empty store. It is kept beside it as
+// registry.reg.bad as soon as it is loaded (a hard link: the file itself stays as it was until a
+// save replaces it), and the pilot is told once.
 //
 // Every save writes the whole store to a new file beside the old one, flushes it to the disk,
 // renames it over the old one and flushes the folder, so that a crash or a power cut leaves either
-// the old settings or the new ones, never a torn file.
+// the old settings or the new ones, never a torn file. Another copy of the program, or another
+// program, may use the same file: a save holds an advisory lock on the folder while it reads the
+// file as it is now, changes in it only the values this run changed since it loaded (or last
+// saved), and writes it through a temporary file of its own, created exclusively and with the
+// file's final permissions. So two copies that changed different values both keep theirs, an edit
+// made by hand while the program ran is not undone, and a run that changed nothing does not
+// rewrite the file at all.
 #pragma once
 
+#include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -76,12 +87,20 @@ bool parseRegistryFile(std::string_view text, RegistryData& data, RegistryDocume
 // blank line).
 std::string renderRegistryFile(const RegistryData& data, const RegistryDocument& document);
 
+// What tells one version of a file on the disk from another.
+struct FileVersion {
+    bool known = false;
+    std::uint64_t device = 0, inode = 0, size = 0;
+    std::int64_t modified = 0, changed = 0;  // nanoseconds
+    bool operator==(const FileVersion&) const = default;
+};
+
 class FileRegistry : public MemoryRegistry {
   public:
     enum class LoadResult {
         Missing,    // no file: an empty store (the first run)
         Loaded,     // read and understood
-        Damaged,    // not understood: an empty store; the file is kept as .bad at the next save
+        Damaged,    // not understood: an empty store; the file is kept beside it as .bad
         Unreadable  // there but could not be read: an empty store that is never saved, so
                     // that nothing on disk is lost
     };
@@ -92,9 +111,20 @@ class FileRegistry : public MemoryRegistry {
     const std::string& path() const { return path_; }
     LoadResult loadResult() const { return loadResult_; }
 
-    // Writes the whole store to the file atomically, creating its folder when missing. Returns
-    // false when the file could not be replaced; the old file is then left as it was.
+    // Puts what this run changed into the file atomically, creating its folder when missing.
+    // Returns false when the file could not be replaced; the old file is then left as it was, and
+    // the changes are still to be saved.
     bool save();
+
+    // Writes through a handle are what this run changed; only those go into the file.
+    bool create(std::string_view path, Key& key) override;
+    bool writeDword(Key key, std::string_view name, std::uint32_t value) override;
+    bool writeString(Key key, std::string_view name, std::string_view value) override;
+    bool deleteKey(std::string_view path) override;
+
+    // The name (without its folder) under which the damaged file was kept when it was loaded,
+    // the first time it is asked for; empty after that, and when nothing was damaged.
+    std::string takeKeptDamagedName() override;
 
     // The steps of a save, so that a test can make one of them fail as a full disk or a
     // read-only folder would.
@@ -110,6 +140,8 @@ class FileRegistry : public MemoryRegistry {
     };
     void failSaveStep(SaveStep step) { failing_.push_back(step); }
     void clearSaveFailures() { failing_.clear(); }
+    // Called with the temporary file's descriptor right after a save created it.
+    void watchTemporaryFile(std::function<void(int)> watcher) { watcher_ = std::move(watcher); }
 
   protected:
     // A key written through a handle was closed: the change goes to the file now.
@@ -117,14 +149,32 @@ class FileRegistry : public MemoryRegistry {
 
   private:
     bool fails(SaveStep step) const;
-    bool keepDamagedFile(const std::string& target);
-    bool replaceFile(const std::string& target, const std::string& text);
+    // Keeps a damaged file beside it; keptAs is the name it is kept under (empty when there was
+    // nothing left to keep). False when it could not be kept.
+    bool keepDamagedFile(const std::string& target, std::string& keptAs);
+    bool replaceFile(const std::string& target, const std::string& text, int folder, bool locked);
 
     std::string path_;
     LoadResult loadResult_ = LoadResult::Missing;
-    bool damagedKept_ = false;
+    // What the file held when this run last read or wrote it: a save puts in the file only the
+    // values that differ from it.
+    RegistryData base_;
+    // The keys created or deleted and the values written by this run since it last saved, in
+    // order: (path, name), with a null name for a key created or deleted.
+    struct Written {
+        std::string path;
+        std::optional<std::string> name;
+        bool deleted = false;
+    };
+    std::vector<Written> written_;
+    // The file as this run last read it, with what identifies that version of it on the disk:
+    // a save that finds the same file there does not read it again.
+    FileVersion version_;
+    std::string text_;
     RegistryDocument document_;
+    std::string keptDamagedName_;
     std::vector<SaveStep> failing_;
+    std::function<void(int)> watcher_;
 };
 
 // The store's file for this user: ORVANE_REGISTRY when set, else

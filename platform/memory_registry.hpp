@@ -42,6 +42,8 @@ class MemoryRegistry : public Registry {
     // Called when a key written through a handle is closed; a file-backed store saves here.
     // Returns false when the change could not be kept.
     virtual bool commit() { return true; }
+    // The key path of an open handle; null for a handle that is not open.
+    const std::string* pathOf(Key key) const;
 
   private:
     struct Failure {
@@ -50,7 +52,6 @@ class MemoryRegistry : public Registry {
         std::string name;
     };
     bool fails(RegistryOperation operation, std::string_view key, std::string_view name) const;
-    const std::string* pathOf(Key key) const;
     Key newHandle(std::string_view path);
 
     RegistryData data_;

@@ -156,6 +156,9 @@ class Registry {
     // Deletes a key with its values (its subkeys stay); false when it is not there or cannot be
     // deleted.
     virtual bool deleteKey(std::string_view path) = 0;
+    // The name under which a store found damaged at start was kept, the first time it is asked
+    // for; empty when there is nothing to tell.
+    virtual std::string takeKeptDamagedName() { return {}; }
 };
 
 struct Date {

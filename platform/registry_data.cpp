@@ -24,13 +24,17 @@ bool sameRegistryName(std::string_view a, std::string_view b) {
     return true;
 }
 
-RegistryKey* RegistryData::findKey(std::string_view path) {
-    for (RegistryKey& k : keys_) {
-        if (sameRegistryName(k.path, path)) {
-            return &k;
-        }
+std::string foldedRegistryName(std::string_view name) {
+    std::string out(name);
+    for (char& c : out) {
+        c = lower(c);
     }
-    return nullptr;
+    return out;
+}
+
+RegistryKey* RegistryData::findKey(std::string_view path) {
+    const auto it = keyIndex_.find(foldedRegistryName(path));
+    return it == keyIndex_.end() ? nullptr : &keys_[it->second];
 }
 
 const RegistryKey* RegistryData::findKey(std::string_view path) const {
@@ -38,21 +42,28 @@ const RegistryKey* RegistryData::findKey(std::string_view path) const {
 }
 
 RegistryKey& RegistryData::ensureKey(std::string_view path) {
-    if (RegistryKey* k = findKey(path)) {
-        return *k;
+    const auto [it, added] = keyIndex_.emplace(foldedRegistryName(path), keys_.size());
+    if (added) {
+        keys_.push_back(RegistryKey{std::string(path), {}});
     }
-    keys_.push_back(RegistryKey{std::string(path), {}});
-    return keys_.back();
+    return keys_[it->second];
 }
 
 bool RegistryData::removeKey(std::string_view path) {
-    for (auto it = keys_.begin(); it != keys_.end(); ++it) {
-        if (sameRegistryName(it->path, path)) {
-            keys_.erase(it);
-            return true;
+    const auto it = keyIndex_.find(foldedRegistryName(path));
+    if (it == keyIndex_.end()) {
+        return false;
+    }
+    const std::size_t removed = it->second;
+    keyIndex_.erase(it);
+    keys_.erase(keys_.begin() + static_cast<std::ptrdiff_t>(removed));
+    // The keys after it moved up by one.
+    for (auto& [name, place] : keyIndex_) {
+        if (place > removed) {
+            --place;
         }
     }
-    return false;
+    return true;
 }
 
 const RegistryValue* RegistryData::findValue(std::string_view path, std::string_view name) const {

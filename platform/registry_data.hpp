@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace orvane {
@@ -32,6 +33,8 @@ struct RegistryKey {
 };
 
 bool sameRegistryName(std::string_view a, std::string_view b);
+// A key path or value name in the form names compare by (ASCII letters in lower case).
+std::string foldedRegistryName(std::string_view name);
 
 class RegistryData {
   public:
@@ -54,6 +57,9 @@ class RegistryData {
 
   private:
     std::vector<RegistryKey> keys_;
+    // Each key's place in keys_ by its path folded to lower case: finding a key does not walk
+    // every key, so a file of many keys loads in linear time.
+    std::unordered_map<std::string, std::size_t> keyIndex_;
     std::vector<std::string> foreign_;
 };
 

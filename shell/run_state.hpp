@@ -35,8 +35,8 @@ struct FlightSummary {
 inline constexpr std::int32_t kVarModelRegional = 0;  // the three regional cubics
 inline constexpr std::int32_t kVarModelWorld = 1;     // the World Magnetic Model, when it is there
 
-// Unit preferences, stored between runs. Any nonzero value counts as Celsius or millibars in
-// the calculations; the labels of the altitude calculator test for exactly 1.
+// Unit preferences, stored between runs. Each unit flag is 0 or 1: a load turns any other
+// stored number into 1.
 struct PreferenceData {
     std::int32_t tempCelsius = 0;               // 1: degrees Celsius; 0: Fahrenheit
     std::int32_t pressureMillibars = 0;         // 1: millibars; 0: inches of mercury

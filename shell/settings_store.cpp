@@ -14,6 +14,7 @@ constexpr const char* kCouldNotOpen = "Could not open Key";
 constexpr const char* kCouldNotClose = "Could not close Key";
 constexpr const char* kCouldNotCreate = "Could not create Key";
 constexpr const char* kCouldNotSet = "Could not set value Key";
+constexpr std::string_view kDamagedKept = "Settings were damaged; the old file is kept as ";
 
 std::uint32_t signedBits(std::int32_t value) {
     return static_cast<std::uint32_t>(value);
@@ -202,6 +203,10 @@ bool UnreadSettings::contains(std::string_view name) const {
 UnreadSettings loadSettings(Window& owner, Registry& registry, PreferenceData& preferences,
                             DefaultData& defaults) {
     UnreadSettings unread;
+    // A damaged store loads as on a first run; the pilot is told, once, where the old one is.
+    if (const std::string kept = registry.takeKeptDamagedName(); !kept.empty()) {
+        owner.message(std::string(kDamagedKept) + kept);
+    }
     Registry::Key key = 0;
     if (!registry.open(kPreferencesKey, key)) {
         // The first run: nothing stored yet, and nothing to say.
@@ -222,13 +227,16 @@ UnreadSettings loadSettings(Window& owner, Registry& registry, PreferenceData& p
     }
     OpenKey prefs(registry, true, key);
     std::uint32_t value = 0;
+    // A unit flag is a choice of two: any stored number but 0 means Celsius or millibars, and it
+    // loads as 1, so that the Preferences radios, the calculators' labels and their arithmetic
+    // all agree, and the next save writes 1.
     if (readValue(owner, prefs, "Temp", value)) {
-        preferences.tempCelsius = static_cast<std::int32_t>(value);
+        preferences.tempCelsius = value != 0 ? 1 : 0;
     } else {
         unread.names.emplace_back("Temp");
     }
     if (readValue(owner, prefs, "Press", value)) {
-        preferences.pressureMillibars = static_cast<std::int32_t>(value);
+        preferences.pressureMillibars = value != 0 ? 1 : 0;
     } else {
         unread.names.emplace_back("Press");
     }

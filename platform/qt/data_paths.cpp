@@ -26,16 +26,29 @@ bool plainName(const QString& name) {
            name != QStringLiteral("..");
 }
 
+QStringList& addedFolders() {
+    static QStringList folders;
+    return folders;
+}
+
 }  // namespace
 
-QStringList dataFolders() {
-    QStringList folders;
-    const QString here = QCoreApplication::applicationDirPath();
-    if (!here.isEmpty()) {
-        folders << here << QDir::cleanPath(here + QStringLiteral("/" ORVANE_DATA_RELATIVE));
+QStringList dataFoldersFor(const QString& programFolder) {
+    if (programFolder.isEmpty()) {
+        return {};
     }
-    folders << QStringLiteral(ORVANE_BUILD_DATA_DIR);
-    return folders;
+    return {programFolder,
+            QDir::cleanPath(programFolder + QStringLiteral("/" ORVANE_DATA_RELATIVE))};
+}
+
+void addDataFolder(const QString& folder) {
+    if (!addedFolders().contains(folder)) {
+        addedFolders() << folder;
+    }
+}
+
+QStringList dataFolders() {
+    return dataFoldersFor(QCoreApplication::applicationDirPath()) + addedFolders();
 }
 
 QString findPictureFile(std::string_view name) {

@@ -1,7 +1,10 @@
 // Where the Qt host finds the program's pictures and the programs it starts.
 //
-// Pictures are looked for beside the running executable (the build tree copies them there),
-// then in the installation's data folder (bin/../share/orvane), then in the build tree's copy.
+// Pictures are looked for beside the running executable (the build tree copies them there), then
+// in the installation's data folder (bin/../share/orvane). An installed program looks nowhere
+// else: a folder named when it was built (its build tree) is nobody's on the machine it runs on,
+// and anyone could make it there. Only the script driver, which runs from the build tree, adds
+// the build tree's copy.
 #pragma once
 
 #include <QImage>
@@ -13,6 +16,10 @@ namespace orvane {
 
 // The folders searched for data files, in order.
 QStringList dataFolders();
+// The program's own two: its folder, and the installation's data folder beside it.
+QStringList dataFoldersFor(const QString& programFolder);
+// A folder searched after those two.
+void addDataFolder(const QString& folder);
 
 // The file for a picture name the program gives ("Orvane_splash.bmp"; a folder in front of the
 // name, as in "Windows\Orvane_splash.bmp", is ignored). Empty when there is none.

@@ -168,8 +168,10 @@ void QtWindow::buildControl(const ControlTemplate& t) {
                 palette.setColor(QPalette::Base, kReadOnlyColour);
                 edit->setPalette(palette);
             }
-            if ((t.style & cs::kAutoScroll) == 0) {
-                edit->setValidator(new FitsFieldValidator(edit));
+            const bool digitsOnly = (t.style & cs::kDigits) != 0;
+            const bool mustFit = (t.style & cs::kAutoScroll) == 0;
+            if (digitsOnly || mustFit) {
+                edit->setValidator(new FieldValidator(edit, digitsOnly, mustFit));
             }
             if ((t.style & cs::kReadOnly) != 0) {
                 offerCopy(edit);
@@ -329,14 +331,16 @@ void QtWindow::setText(int id, std::string_view text) {
             static_cast<QLabel*>(c->widget)->setText(value);
             nameControls();  // a label names its field
             break;
+        // After a program write the caret is at the end of the text, so that what the pilot
+        // types next goes after it.
         case ControlKind::Edit:
             c->edit()->setText(value);
-            c->edit()->setCursorPosition(0);
+            c->edit()->setCursorPosition(static_cast<int>(value.size()));
             notify(id, notify::kEditChange);  // a program write into an edit raises its change
             break;
         case ControlKind::Combo:
             c->edit()->setText(value);
-            c->edit()->setCursorPosition(0);
+            c->edit()->setCursorPosition(static_cast<int>(value.size()));
             break;
         case ControlKind::PushButton:
             static_cast<QAbstractButton*>(c->widget)->setText(value);
@@ -522,13 +526,15 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::KeyPress) {
         const QtControl* c = controlOf(watched);
         if (c != nullptr && c->kind == ControlKind::Edit && (c->style & cs::kDigits) != 0) {
-            // A digits-only field refuses any other character typed.
+            // A digits-only field refuses any other character typed: every unit of the text is
+            // looked at (an emoji is two), and only editing keys (control characters) pass.
             const QString typed = static_cast<QKeyEvent*>(event)->text();
-            const bool printable = !typed.isEmpty() && typed.at(0).isPrint();
-            const bool digits = std::all_of(typed.begin(), typed.end(), [](QChar ch) {
-                return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
+            const bool refused = std::any_of(typed.begin(), typed.end(), [](QChar ch) {
+                const bool digit = ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
+                const bool editing = ch.unicode() < 0x20 || ch.unicode() == 0x7F;
+                return !digit && !editing;
             });
-            if (printable && !digits) {
+            if (refused) {
                 return true;
             }
         }

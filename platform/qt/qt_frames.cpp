@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QShortcut>
 #include <QStyle>
 #include <QStyleFactory>
@@ -425,6 +426,11 @@ void QtWindow::paintClient(QWidget& area) {
 
 void setUpApplication() {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The style keeps what it drew in the pixmap cache under keys that change from one dialog
+    // opened to the next; with the default limit (10 MB) the cache grew with every dialog opened.
+    // What the program's small windows draw again fits in far less.
+    constexpr int kPixmapCacheKilobytes = 512;
+    QPixmapCache::setCacheLimit(kPixmapCacheKilobytes);
     QApplication::setPalette(QApplication::style()->standardPalette());
     QApplication::setFont(programFont(12));
     QApplication::setQuitOnLastWindowClosed(false);

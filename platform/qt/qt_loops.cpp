@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "platform/qt/qt_painter.hpp"
 #include "platform/qt/qt_ui.hpp"
@@ -79,6 +80,10 @@ int QtUi::runMessageLoop() {
     if (!main_ || mainDestroyed_) {
         return 0;
     }
+    if (endingFromOutside_) {
+        destroyMain();  // asked to end before the window was ever shown
+        return 0;
+    }
     QWidget* frame = main_->frame();
     frame->show();
     raise(frame);
@@ -131,7 +136,7 @@ void QtUi::forget() {
 }
 int QtUi::runModal(QtWindow& owner, int templateId, WindowProc& procedure) {
     rethrowPending();
-    if (unwinding_) {
+    if (unwinding_ || endingFromOutside_) {
         return -1;
     }
     const DialogTemplate* dialogTemplate = findDialogTemplate(templateId);
@@ -200,6 +205,11 @@ bool QtUi::ask(QtWindow& owner, std::string_view text) {
 int QtUi::showBox(QtWindow& owner, std::string_view text, int buttons) {
     rethrowPending();
     if (unwinding_) {
+        return QMessageBox::NoButton;
+    }
+    if (endingFromOutside_) {
+        // Nobody is there to answer: the text goes to the error output, a question is a no.
+        std::fprintf(stderr, "orvane: %.*s\n", static_cast<int>(text.size()), text.data());
         return QMessageBox::NoButton;
     }
     ++messagesShown_;
@@ -364,6 +374,32 @@ void QtUi::unwind() {
     }
     if (mainLoop_ != nullptr) {
         mainLoop_->exit(0);
+    }
+}
+
+void QtUi::endFromOutside() {
+    if (endingFromOutside_) {
+        return;
+    }
+    endingFromOutside_ = true;
+    if (box_) {
+        box_->done(0);
+    }
+    for (auto it = dialogs_.rbegin(); it != dialogs_.rend(); ++it) {
+        (*it)->dialog()->done(-1);
+    }
+    QTimer::singleShot(0, [this] { finishEnding(); });
+}
+
+void QtUi::finishEnding() {
+    // The main window goes once every dialog's loop has returned to the message loop; before
+    // the message loop runs, runMessageLoop does it.
+    if (!loops_.empty() && loops_.back().kind != LoopKind::Main) {
+        QTimer::singleShot(10, [this] { finishEnding(); });
+        return;
+    }
+    if (mainLoop_ != nullptr) {
+        destroyMain();
     }
 }
 

@@ -1,5 +1,9 @@
 #include "platform/qt/qt_platform.hpp"
 
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDateTime>
 #include <QLocale>
@@ -10,15 +14,53 @@
 
 namespace orvane {
 
+namespace {
+
+// The end of a desktop session or a service manager asks the program to end with SIGTERM or
+// SIGHUP. The handler only passes the signal on through a pipe; the message loop reads it and
+// closes the program in order, saving the settings as Exit does. A second signal while that goes
+// on ends the program at once.
+int signalPipe[2] = {-1, -1};
+volatile sig_atomic_t endRequested = 0;
+
+void onEndSignal(int signal) {
+    if (endRequested) {
+        ::_exit(128 + signal);
+    }
+    endRequested = 1;
+    const char byte = static_cast<char>(signal);
+    (void)!::write(signalPipe[1], &byte, 1);
+}
+
+}  // namespace
+
 QtPlatform::QtPlatform(int& argc, char** argv, Registry& store)
     : app_(std::make_unique<QApplication>(argc, argv)), store_(store) {
     setUpApplication();
     ui_ = std::make_unique<QtUi>(static_cast<QtUi::Hooks&>(*this), false);
     ui_->rememberZoomIn(store_);
     clock_.start();
+    if (signalPipe[0] < 0 && ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
+        struct sigaction action {};
+        action.sa_handler = onEndSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        ::sigaction(SIGTERM, &action, nullptr);
+        ::sigaction(SIGHUP, &action, nullptr);
+    }
+    if (signalPipe[0] >= 0) {
+        signals_ = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
+        QObject::connect(signals_.get(), &QSocketNotifier::activated, [this] {
+            char byte = 0;
+            while (::read(signalPipe[0], &byte, 1) > 0) {
+            }
+            ui_->endFromOutside();
+        });
+    }
 }
 
 QtPlatform::~QtPlatform() {
+    signals_.reset();
     ui_.reset();
     instance_.reset();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QSocketNotifier>
 #include <memory>
 
 #include "platform/platform.hpp"
@@ -39,6 +40,8 @@ class QtPlatform final : public Platform, private QtUi::Hooks {
     Registry& store_;
     std::unique_ptr<QtUi> ui_;
     std::unique_ptr<SingleInstance> instance_;
+    // SIGTERM and SIGHUP arrive through a pipe, read in the message loop.
+    std::unique_ptr<QSocketNotifier> signals_;
     QElapsedTimer clock_;
 };
 

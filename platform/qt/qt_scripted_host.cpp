@@ -1,5 +1,7 @@
 #include "platform/qt/qt_scripted_host.hpp"
 
+#include "platform/qt/data_paths.hpp"
+
 #include <cstdlib>
 
 #include <QtTest/qtestspontaneevent.h>
@@ -645,6 +647,7 @@ std::unique_ptr<ScriptedHost> makeQtScriptedHost(int& argc, char** argv) {
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
         }
         qtMessages = qInstallMessageHandler(quietOffscreenNotices);
+        addDataFolder(QStringLiteral(ORVANE_BUILD_DATA_DIR));
         std::atexit([] { delete runtime; });
     }
     // The hosts share one application: made with the first, ended with the last, so that it goes

@@ -90,6 +90,11 @@ class QtUi {
     const std::vector<DrawCall>& lastMainPaint() const { return lastPaint_; }
     // Brings the main window, or its open dialog, to the front.
     void bringForward();
+    // Ends the program on a request from outside (a signal at logout or from a service
+    // manager): every message box and dialog closes, then the main window is destroyed as by
+    // Exit, which saves the settings. Message boxes that would come up meanwhile go to the error
+    // output instead: nobody is there to confirm them.
+    void endFromOutside();
     // The main window and the windows over it, as they are on screen.
     QImage screenShot() const;
 
@@ -126,6 +131,7 @@ class QtUi {
     void deliverTimer(QtWindow& window, int id);
     void closeDialog(QtWindow& dialog);
     void unwind();
+    void finishEnding();
     void activate(QWidget* widget);
     static void raise(QWidget* widget);
 
@@ -145,6 +151,7 @@ class QtUi {
     std::vector<DrawCall> lastPaint_;
     int messagesShown_ = 0;
     bool unwinding_ = false;
+    bool endingFromOutside_ = false;
     std::exception_ptr pending_;
 };
 

@@ -59,9 +59,19 @@ bool Veil::event(QEvent* event) {
     }
 }
 
-FitsFieldValidator::FitsFieldValidator(QLineEdit* edit) : QValidator(edit), edit_(edit) {}
+FieldValidator::FieldValidator(QLineEdit* edit, bool digitsOnly, bool mustFit)
+    : QValidator(edit), edit_(edit), digitsOnly_(digitsOnly), mustFit_(mustFit) {}
 
-QValidator::State FitsFieldValidator::validate(QString& input, int&) const {
+QValidator::State FieldValidator::validate(QString& input, int&) const {
+    if (digitsOnly_ && !std::all_of(input.begin(), input.end(), [](QChar ch) {
+            return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
+        })) {
+        return Invalid;
+    }
+    return !mustFit_ || fits(input) ? Acceptable : Invalid;
+}
+
+bool FieldValidator::fits(const QString& input) const {
     QStyleOptionFrame option;
     option.initFrom(edit_);
     option.lineWidth = edit_->hasFrame() ? edit_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth,
@@ -71,7 +81,7 @@ QValidator::State FitsFieldValidator::validate(QString& input, int&) const {
         edit_->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit_);
     const QMargins margins = edit_->textMargins();
     const int room = contents.width() - margins.left() - margins.right() - 4;
-    return edit_->fontMetrics().horizontalAdvance(input) <= room ? Acceptable : Invalid;
+    return edit_->fontMetrics().horizontalAdvance(input) <= room;
 }
 
 GroupFrame::GroupFrame(const QString& title, QWidget* parent) : QWidget(parent), title_(title) {

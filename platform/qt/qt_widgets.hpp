@@ -94,14 +94,19 @@ class RadioButton : public QRadioButton {
     std::function<void()> check_;
 };
 
-// An edit field without automatic scrolling takes typed text only while it fits the field.
-class FitsFieldValidator : public QValidator {
+// What an edit field takes, typed or pasted: only ASCII digits in a digits-only field (not other
+// scripts' digits, emoji or direction marks), and in a field without automatic scrolling only
+// text that fits the field.
+class FieldValidator : public QValidator {
   public:
-    explicit FitsFieldValidator(QLineEdit* edit);
+    FieldValidator(QLineEdit* edit, bool digitsOnly, bool mustFit);
     State validate(QString& input, int&) const override;
 
   private:
+    bool fits(const QString& input) const;
     QLineEdit* edit_;
+    bool digitsOnly_;
+    bool mustFit_;
 };
 
 // A group box as the classic window system drew it: a frame whose top line runs through the

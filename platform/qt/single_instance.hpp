@@ -1,30 +1,35 @@
 // One running copy of the program per user.
 //
-// The copy that runs holds a lock file and listens on a local socket, both in a folder only the
-// user can reach. A copy started later finds the lock taken, connects to the socket and asks the
-// running copy to bring its main window (or its open dialog) to the front, then ends.
+// The copy that runs holds an advisory lock on a lock file and listens on a Unix-domain socket
+// beside it, both in a folder only the user can reach. A copy started later finds the lock taken,
+// connects to the socket and asks the running copy to bring its main window (or its open dialog)
+// to the front, then ends.
 //
-// A lock left by a copy that crashed names a process that no longer runs and is taken over; a
-// socket left behind is replaced by the copy that holds the lock. When the lock is taken but
-// nobody answers on the socket for a while (a copy that died before it could listen, a lock file
-// cut short), the lock is taken over too. Two copies started together both try the lock; one
-// wins, and the other waits until the winner listens and then asks it to come forward.
+// The lock belongs to the process, not to the file: the system lets it go when the copy that held
+// it ends in any way, so the lock file and the socket that a crashed copy left behind are taken
+// over at once by the next copy. Copies started together all try the lock; one wins and listens,
+// the others keep asking until it answers. A client of the socket is served only when it is this
+// user's and asks in one short line; one that sends anything else, too much, or nothing within a
+// few seconds is dropped, and a failure to accept a client (no descriptors left) only pauses the
+// listening for a moment. When the rule cannot be kept (no private folder, no lock, no socket),
+// the program says so on its error output and runs all the same.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
+#include <QTimer>
 #include <functional>
 #include <memory>
+#include <vector>
 
-class QLocalServer;
-class QLockFile;
+class QSocketNotifier;
 
 namespace orvane {
 
-// How long a starting copy keeps trying.
 struct SingleInstanceTiming {
-    int giveUpMs = 5000;         // after this, run without the lock rather than not at all
-    int takeOverAfterMs = 2000;  // a lock whose holder never answers this long is stale
-    int retryMs = 20;
+    int giveUpMs = 5000;        // a running copy that never answers: run without the rule then
+    int retryMs = 20;           // between two tries of the lock and the socket
+    int silentClientMs = 2000;  // a client that has not asked within this is dropped
 };
 
 class SingleInstance {
@@ -33,6 +38,11 @@ class SingleInstance {
         First,     // this is the running copy now (or the rule cannot be kept here)
         Forwarded  // another copy runs and was asked to come forward
     };
+
+    // The longest request or answer a client or the running copy sends, line end included.
+    static constexpr int kLongestLine = 64;
+    // Clients served at once; one more is turned away at once and tries again.
+    static constexpr int kMostClients = 8;
 
     // folder: where the lock and the socket live; empty: the rule is not kept. bringForward runs
     // in the running copy when another copy asks.
@@ -47,27 +57,44 @@ class SingleInstance {
     Outcome claim(bool waitForAnswer = true, SingleInstanceTiming timing = {});
     // Gives up the lock and the socket (the program ended).
     void release();
-    bool holdsLock() const { return lock_ != nullptr; }
+    bool holdsLock() const { return lockFd_ >= 0; }
+    bool listening() const { return listenFd_ >= 0; }
+    int clientCount() const { return static_cast<int>(clients_.size()); }
 
     QString lockPath() const;
     QString socketPath() const;
 
     // The user's private runtime folder: $XDG_RUNTIME_DIR when it is a folder of this user that
-    // nobody else can reach, else a folder of our own under the temporary folder, made for this
-    // user only. Empty when neither can be had safely.
+    // nobody else can reach, else orvane in the user's cache folder ($XDG_CACHE_HOME, else
+    // ~/.cache), made for this user only. Never a folder of a predictable name in a folder that
+    // others can write to. Empty when none can be had safely.
     static QString userRuntimeFolder();
+    // The same choice from given values of the variables (empty: unset).
+    static QString runtimeFolderFrom(const QString& runtimeDir, const QString& cacheHome,
+                                     const QString& home);
     // Whether the folder is a real folder (no symbolic link) owned by this user and closed to
     // everyone else.
     static bool privateFolder(const QString& folder);
 
   private:
+    struct Client;
     bool listen();
+    void acceptClients();
+    void readClient(Client& client);
+    void dropClient(Client& client);
+    void dropSilentClients();
     bool askToComeForward(bool waitForAnswer);
+    void runWithoutTheRule(const QString& why);
 
     QString folder_;
     std::function<void()> bringForward_;
-    std::unique_ptr<QLockFile> lock_;
-    std::unique_ptr<QLocalServer> server_;
+    SingleInstanceTiming timing_;
+    int lockFd_ = -1;
+    int listenFd_ = -1;
+    std::unique_ptr<QSocketNotifier> listenNotifier_;
+    QTimer acceptPause_;  // listening paused after a failed accept
+    QTimer sweep_;        // drops clients that stay silent
+    std::vector<std::unique_ptr<Client>> clients_;
 };
 
 }  // namespace orvane

@@ -7,6 +7,9 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +17,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "calc/numbers.hpp"
@@ -70,6 +74,20 @@ void writeFile(const std::string& path, const std::string& text) {
 bool exists(const std::string& path) {
     struct stat st {};
     return ::lstat(path.c_str(), &st) == 0;
+}
+
+// No temporary file of a save (registry.reg.tmp-...) is left beside the settings file.
+bool noTemporaryFile(const std::string& path) {
+    const std::string prefix = fs::path(path).filename().string() + ".tmp";
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(fs::path(path).parent_path(), error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind(prefix, 0) == 0 &&
+            (name.size() == prefix.size() || name[prefix.size()] == '-')) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // While it lives, this thread's permission checks on files apply even to the superuser (the
@@ -181,7 +199,7 @@ TEST(FileStore, FirstSaveCreatesTheFolderAndTheFileThatTheNextStartLoads) {
     saveSettings(window, first, PreferenceData{1, 0}, someDefaults());
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(readFile(path), kSavedFile);
-    EXPECT_FALSE(exists(path + ".tmp"));
+    EXPECT_TRUE(noTemporaryFile(path));
 
     FileRegistry second(path);
     EXPECT_EQ(second.loadResult(), FileRegistry::LoadResult::Loaded);
@@ -227,7 +245,7 @@ TEST(FileStore, EachSaveReplacesTheFileWithANewOneKeepingItsPermissions) {
     struct stat after {};
     ::stat(path.c_str(), &after);
     EXPECT_EQ(after.st_mode & 07777, 0640u);
-    EXPECT_FALSE(exists(path + ".tmp"));
+    EXPECT_TRUE(noTemporaryFile(path));
     EXPECT_NE(readFile(path).find("\"Press\"=dword:00000001\n"), std::string::npos);
 }
 
@@ -461,34 +479,46 @@ TEST(FileStore, ParserNeverFailsBadlyOnMangledFiles) {
 // ---------------------------------------------------------------------------------------------
 // Damaged files
 
-TEST(FileStore, DamagedFileCountsAsMissingAndIsKeptAsBadAtTheNextSave) {
+TEST(FileStore, DamagedFileCountsAsMissingIsKeptAsBadAndThePilotIsToldOnce) {
     TempFolder folder;
     const std::string path = folder / "registry.reg";
     const std::string damaged = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\software\\Kel";
+    const std::string told = "Settings were damaged; the old file is kept as ";
     writeFile(path, damaged);
     {
-        // A run that ends through EXIT in the disclaimer saves nothing and touches nothing.
+        // A run that ends through EXIT in the disclaimer saves nothing: the file stays as it
+        // was, and is kept beside itself from the start.
         FileRegistry registry(path);
         EXPECT_EQ(registry.loadResult(), FileRegistry::LoadResult::Damaged);
     }
     EXPECT_EQ(readFile(path), damaged);
-    EXPECT_FALSE(exists(path + ".bad"));
+    EXPECT_EQ(readFile(path + ".bad"), damaged);
 
+    // Regression: the damaged file silently reset every setting. The next start says so once
+    // (the file kept already is not kept a second time), and otherwise loads as a first run.
     FileRegistry registry(path);
     MessageWindow window;
     PreferenceData prefs{1, 1};
     DefaultData d;
     loadSettings(window, registry, prefs, d);
-    EXPECT_TRUE(window.messages.empty());  // as on a first run
+    EXPECT_EQ(window.messages, (std::vector<std::string>{told + "registry.reg.bad"}));
     EXPECT_EQ(prefs.tempCelsius, 0);
+    EXPECT_FALSE(exists(path + ".bad.2"));
+    loadSettings(window, registry, prefs, d);
+    EXPECT_EQ(window.messages.size(), 1u);
+    window.messages.clear();
     saveSettings(window, registry, PreferenceData{1, 0}, someDefaults());
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(readFile(path + ".bad"), damaged);
     EXPECT_EQ(readFile(path), kSavedFile);
 
-    // Damaged again later: the first damaged file stays, the new one goes beside it.
+    // Damaged again later: the first damaged file stays, the new one goes beside it, and the
+    // message names it.
     writeFile(path, "garbage");
     FileRegistry again(path);
+    loadSettings(window, again, prefs, d);
+    EXPECT_EQ(window.messages, (std::vector<std::string>{told + "registry.reg.bad.2"}));
+    window.messages.clear();
     saveSettings(window, again, PreferenceData{1, 0}, someDefaults());
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(readFile(path + ".bad"), damaged);
@@ -568,7 +598,7 @@ TEST(FileStore, SaveThatFailsAtAnyStepLeavesTheOldFileAndNoTemporaryFile) {
         saveSettings(window, registry, PreferenceData{0, 1}, DefaultData{});
         EXPECT_EQ(window.messages, (std::vector<std::string>{kClose, kClose}));
         EXPECT_EQ(readFile(path), kSavedFile);
-        EXPECT_FALSE(exists(path + ".tmp"));
+        EXPECT_TRUE(noTemporaryFile(path));
 
         // Nothing was lost: the next save that can write puts the new values in the file.
         registry.clearSaveFailures();
@@ -589,16 +619,25 @@ TEST(FileStore, FailedFolderFlushIsReportedThoughTheFileWasReplaced) {
     EXPECT_EQ(readFile(path), kSavedFile);
 }
 
-TEST(FileStore, TemporaryFileLeftByACrashIsIgnoredAndReplaced) {
+TEST(FileStore, TemporaryFilesLeftByACrashAreIgnoredAndRemovedByTheNextSave) {
     TempFolder folder;
     const std::string path = folder / "registry.reg";
     writeFile(path, kSavedFile);
-    writeFile(path + ".tmp", "REGEDIT4\n[HKEY_LOCAL_MACHINE\\software\\Kelbrin Sof");
+    const std::string cutShort = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\software\\Kelbrin Sof";
+    writeFile(path + ".tmp", cutShort);
+    writeFile(path + ".tmp-00000000deadbeef", cutShort);
+    writeFile(folder / "registry.reg.tmpl", "not ours");
     FileRegistry registry(path);
     EXPECT_EQ(readBack(registry, kPrefs, "Temp"), 1u);
-    EXPECT_TRUE(registry.save());
-    EXPECT_FALSE(exists(path + ".tmp"));
-    EXPECT_EQ(readFile(path), kSavedFile);
+    EXPECT_TRUE(registry.save());  // nothing changed: nothing written
+    EXPECT_TRUE(exists(path + ".tmp"));
+    MessageWindow window;
+    saveSettings(window, registry, PreferenceData{1, 1}, someDefaults());
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_TRUE(noTemporaryFile(path));
+    EXPECT_FALSE(exists(path + ".tmp-00000000deadbeef"));
+    EXPECT_TRUE(exists(folder / "registry.reg.tmpl"));
+    EXPECT_EQ(readBack(registry, kPrefs, "Press"), 1u);
 }
 
 TEST(FileStore, ReadOnlyFolderReportsTheCloseAndKeepsTheOldFile) {
@@ -621,7 +660,7 @@ TEST(FileStore, ReadOnlyFolderReportsTheCloseAndKeepsTheOldFile) {
         EXPECT_TRUE(window.messages.empty());
         saveSettings(window, registry, PreferenceData{0, 1}, DefaultData{});
         EXPECT_EQ(window.messages, (std::vector<std::string>{kClose, kClose}));
-        EXPECT_FALSE(exists(path + ".tmp"));
+        EXPECT_TRUE(noTemporaryFile(path));
     }
     EXPECT_EQ(readFile(path), kSavedFile);
     ::chmod(dir.c_str(), 0755);
@@ -650,6 +689,244 @@ TEST(FileStore, LinkedSettingsFileStaysALink) {
     EXPECT_TRUE(window.messages.empty());
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_NE(readFile(real).find("\"Press\"=dword:00000001"), std::string::npos);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Sharing the file with another copy of the program, or another program
+
+// One value written through the registry interface, as the settings store writes: create the
+// key, write, close (the close saves).
+bool writeOne(Registry& registry, const char* key, const std::string& name, std::uint32_t value) {
+    Registry::Key k = 0;
+    return registry.create(key, k) && registry.writeDword(k, name, value) && registry.close(k);
+}
+
+TEST(FileStoreSharing, TwoCopiesSavingTogetherKeepEveryChangeOfBoth) {
+    // Regression: each copy's clean-up of its temporary file could remove the other's, so that a
+    // rename published an unwritten (empty) file, and the last copy to save overwrote what the
+    // other had saved. Two writers save a new value each round on one file, while a reader
+    // checks that the file is never empty or unparsable.
+    TempFolder folder;
+    const std::string path = folder / "registry.reg";
+    constexpr int kRounds = 300;
+    std::atomic<bool> writing{true};
+    std::atomic<int> badReads{0};
+    std::atomic<int> failedSaves{0};
+    auto writer = [&](const char* prefix) {
+        for (int round = 0; round < kRounds; ++round) {
+            FileRegistry copy(path);  // a new start of that copy, which reads the file afresh
+            if (!writeOne(copy, kDefs, prefix + formatInt(round),
+                          static_cast<std::uint32_t>(round))) {
+                ++failedSaves;
+            }
+        }
+    };
+    std::thread reader([&] {
+        while (writing) {
+            bool there = false;
+            const std::string text = [&] {
+                std::ifstream in(path, std::ios::binary);
+                there = static_cast<bool>(in);
+                return std::string(std::istreambuf_iterator<char>(in),
+                                   std::istreambuf_iterator<char>());
+            }();
+            RegistryData data;
+            RegistryDocument document;
+            if (there && !parseRegistryFile(text, data, document)) {
+                ++badReads;
+            }
+        }
+    });
+    std::thread first(writer, "A");
+    std::thread second(writer, "B");
+    first.join();
+    second.join();
+    writing = false;
+    reader.join();
+
+    EXPECT_EQ(failedSaves, 0);
+    EXPECT_EQ(badReads, 0);
+    FileRegistry after(path);
+    ASSERT_EQ(after.loadResult(), FileRegistry::LoadResult::Loaded);
+    int missing = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        for (const char* prefix : {"A", "B"}) {
+            const RegistryValue* v = after.data().findValue(kDefs, prefix + formatInt(round));
+            missing += v == nullptr || v->dword != static_cast<std::uint32_t>(round);
+        }
+    }
+    EXPECT_EQ(missing, 0);
+    EXPECT_TRUE(noTemporaryFile(path));
+}
+
+TEST(FileStoreSharing, EditsMadeByOthersWhileTheProgramRanAreNotUndoneAtExit) {
+    // Regression: the save at exit wrote back every value as this run had loaded it, undoing a
+    // comment added and a value changed by another program in the meantime.
+    TempFolder folder;
+    const std::string path = folder / "registry.reg";
+    writeFile(path, kSavedFile);
+    FileRegistry registry(path);
+    MessageWindow window;
+    PreferenceData prefs;
+    DefaultData d;
+    loadSettings(window, registry, prefs, d);
+
+    std::string edited = kSavedFile;
+    edited.replace(edited.find("\"Press\"=dword:00000000"), 22, "\"Press\"=dword:00000001");
+    edited.insert(edited.find("[HKEY_LOCAL_MACHINE\\software\\Kelbrin Software\\kq7d\\def]"),
+                  "; edited by hand\n");
+    edited +=
+        "[HKEY_LOCAL_MACHINE\\software\\Kelbrin Software\\kq7d\\aircraft\\G-ABCD]\n"
+        "\"Tas\"=dword:00000064\n";
+    writeFile(path + ".new", edited);
+    ASSERT_EQ(::rename((path + ".new").c_str(), path.c_str()), 0);
+
+    d.tas = 110.0;  // what this run changed
+    saveSettings(window, registry, prefs, d);
+    EXPECT_TRUE(window.messages.empty());
+    std::string want = edited;
+    want.replace(want.find("\"Tas\"=dword:000004b5"), 20, "\"Tas\"=dword:0000044c");
+    EXPECT_EQ(readFile(path), want);
+}
+
+TEST(FileStoreSharing, AKeyDeletedByThisRunGoesFromTheFileAndOneMadeAgainKeepsItsNewValues) {
+    TempFolder folder;
+    const std::string path = folder / "registry.reg";
+    const std::string aircraft = "software\\Kelbrin Software\\kq7d\\aircraft\\";
+    writeFile(path, kSavedFile);
+    {
+        FileRegistry registry(path);
+        ASSERT_TRUE(writeOne(registry, (aircraft + "G-ABCD").c_str(), "Tas", 100));
+        ASSERT_TRUE(writeOne(registry, (aircraft + "G-WXYZ").c_str(), "Tas", 120));
+    }
+    FileRegistry registry(path);
+    ASSERT_TRUE(registry.deleteKey(aircraft + "G-ABCD"));
+    ASSERT_TRUE(registry.deleteKey(aircraft + "G-WXYZ"));
+    ASSERT_TRUE(writeOne(registry, (aircraft + "G-WXYZ").c_str(), "Tas", 120));  // as it was
+    FileRegistry after(path);
+    EXPECT_EQ(after.data().findKey(aircraft + "G-ABCD"), nullptr);
+    const RegistryValue* tas = after.data().findValue(aircraft + "G-WXYZ", "Tas");
+    ASSERT_NE(tas, nullptr);
+    EXPECT_EQ(tas->dword, 120u);
+    EXPECT_EQ(readBack(after, kPrefs, "Temp"), 1u);
+}
+
+TEST(FileStoreSharing, ARunThatChangedNothingDoesNotRewriteTheFile) {
+    TempFolder folder;
+    const std::string path = folder / "registry.reg";
+    writeFile(path, kSavedFile);
+    struct stat before {};
+    ::stat(path.c_str(), &before);
+    FileRegistry registry(path);
+    MessageWindow window;
+    PreferenceData prefs;
+    DefaultData d;
+    loadSettings(window, registry, prefs, d);
+    saveSettings(window, registry, prefs, d);
+    EXPECT_TRUE(window.messages.empty());
+    struct stat after {};
+    ::stat(path.c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(readFile(path), kSavedFile);
+}
+
+TEST(FileStoreSharing, TheTemporaryFileHasItsFinalPermissionsFromTheStart) {
+    // Regression: the temporary file was created with the process umask and narrowed only after,
+    // so another user could read settings kept private.
+    const struct {
+        const char* what;
+        bool oldFile;
+        mode_t oldMode;
+        mode_t want;
+    } cases[] = {
+        {"a private file stays private", true, 0600, 0600},
+        {"a file shared with the group stays so", true, 0640, 0640},
+        {"a new file is the user's alone", false, 0, 0600},
+    };
+    const mode_t savedMask = ::umask(0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder folder;
+        const std::string path = folder / "registry.reg";
+        if (c.oldFile) {
+            writeFile(path, kSavedFile);
+            ::chmod(path.c_str(), c.oldMode);
+        }
+        FileRegistry registry(path);
+        std::vector<mode_t> seen;
+        registry.watchTemporaryFile([&](int fd) {
+            struct stat st {};
+            ::fstat(fd, &st);
+            seen.push_back(st.st_mode & 07777);
+        });
+        MessageWindow window;
+        saveSettings(window, registry, PreferenceData{1, 1}, someDefaults());
+        EXPECT_TRUE(window.messages.empty());
+        ASSERT_FALSE(seen.empty());
+        for (mode_t m : seen) {
+            EXPECT_EQ(m, c.want);
+        }
+        struct stat after {};
+        ::stat(path.c_str(), &after);
+        EXPECT_EQ(after.st_mode & 07777, c.want);
+    }
+    ::umask(savedMask);
+}
+
+// A settings file of other programs' keys, count of them, each about 100 bytes, and the processor
+// time this thread takes to load it and save the program's settings into it, as one run does.
+double loadAndSaveMs(int count) {
+    std::string text = "REGEDIT4\n\n";
+    for (int k = 0; k < count; ++k) {
+        text += "[HKEY_LOCAL_MACHINE\\software\\Other\\k" + formatC("%05d", k) + "]\n";
+        text += "\"N\"=\"" + std::string(30, 'x') + "\"\n\"V\"=dword:00000001\n\n";
+    }
+    TempFolder folder;
+    const std::string path = folder / "registry.reg";
+    writeFile(path, text);
+    // Processor time, not wall time: the waits for the disk and for other programs on a busy
+    // machine are not the store's work.
+    const auto cpuMs = [] {
+        timespec t{};
+        ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+    };
+    const double start = cpuMs();
+    FileRegistry registry(path);
+    MessageWindow window;
+    PreferenceData prefs;
+    DefaultData d;
+    loadSettings(window, registry, prefs, d);
+    saveSettings(window, registry, PreferenceData{1, 0}, someDefaults());
+    const double ms = cpuMs() - start;
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_EQ(registry.data().keys().size(), static_cast<std::size_t>(count) + 2);
+    EXPECT_EQ(readBack(registry, kDefs, "Tas"), 1205u);
+    return ms;
+}
+
+TEST(FileStoreSharing, AMegabyteOfTenThousandKeysLoadsAndSavesInLinearTime) {
+    // Regression: finding a key walked every key, so a 1 MB file of 9,990 keys took 3.4 s to
+    // read, and a run read it three times. Ten times the keys now take about ten times as long
+    // (a quadratic load would take a hundred times), and the whole file well under a second
+    // even on a busy machine.
+    const double small = loadAndSaveMs(998);
+    const double large = loadAndSaveMs(9998);  // with the program's two keys, 10,000
+#if defined(__SANITIZE_ADDRESS__)
+#define ORVANE_TEST_SANITIZED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ORVANE_TEST_SANITIZED 1
+#endif
+#endif
+#if defined(ORVANE_TEST_SANITIZED)
+    constexpr double kLimitMs = 5000.0;  // the sanitizers slow everything down several times
+#else
+    constexpr double kLimitMs = 1000.0;
+#endif
+    EXPECT_LT(large, kLimitMs);
+    EXPECT_LT(large, 30.0 * std::max(small, 1.0)) << small << " ms for a tenth of the keys";
+    std::printf("1 MB, 10,000 keys: load and save in %.1f ms of processor time\n", large);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -221,7 +221,7 @@ TEST(SettingsStore, NegativeNumbersSurviveARestart) {
     DefaultData back;
     loadSettings(window, registry, prefs, back);
     EXPECT_TRUE(window.messages.empty());
-    EXPECT_EQ(prefs.tempCelsius, -1);
+    EXPECT_EQ(prefs.tempCelsius, 1);  // a flag is 0 or 1: any other number loads as 1
     EXPECT_EQ(back.basicWeight, -20);
     EXPECT_EQ(back.basicArm, -855.0);
     EXPECT_EQ(back.auxArm, -1.0);

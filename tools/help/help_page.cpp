@@ -52,7 +52,7 @@ QStringList helpFolders() {
         folders << here + QStringLiteral("/help")
                 << QDir::cleanPath(here + QStringLiteral("/" ORVANE_DATA_RELATIVE "/help"));
     }
-    folders << QStringLiteral(ORVANE_BUILD_HELP_DIR);
+    // Nowhere else: an installed viewer never looks in the folder it was built in.
     return folders;
 }
 

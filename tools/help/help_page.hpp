@@ -21,7 +21,8 @@ QString helpPageName(const QString& argument);
 // of it ("file:\windows\hold.htp"); empty for anything else.
 QString linkedPageName(const QString& link);
 
-// The folders searched for help pages, in order.
+// The folders searched for help pages, in order: help/ beside the viewer, then the installation's
+// help folder (bin/../share/orvane/help).
 QStringList helpFolders();
 
 // The file of a page name in the first help folder that has it, or empty.

@@ -641,9 +641,16 @@ FaultOutcome runDiskFaults(const std::string& base, std::ostream& out, bool verb
         const std::string before = readBytes(path);
         const std::set<std::string> namesBefore = folderNames(folder);
 
-        // The run: settings load (a damaged file loads as a first run), a preference changes,
+        // The run: settings load (a damaged file loads as a first run, and the pilot is told
+        // that it stays where it is, since nothing can be put beside it), a preference changes,
         // and the save at exit cannot replace the file: each key's close says so.
-        std::string script = "start\nexpect no-message\n";
+        std::string script = "start\n";
+        if (fault.damaged) {
+            script +=
+                "expect message \"Settings were damaged; the old file is kept as "
+                "registry.reg\"\n";
+        }
+        script += "expect no-message\n";
         script += kSession;
         script +=
             "expect message \"Could not close Key\"\n"

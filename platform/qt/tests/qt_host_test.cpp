@@ -3,8 +3,14 @@
 // while a list of steps plays whenever the host waits for the user.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -154,6 +160,31 @@ TEST_F(QtHostTest, ADigitsOnlyFieldTakesDigitsAndTypingReplacesItsText) {
     run(kGreatCircle);
 }
 
+TEST_F(QtHostTest, ADigitsOnlyFieldTakesOnlyAsciiDigitsPasted) {
+    // Regression: only the first UTF-16 unit of what came in was looked at, so an emoji or a
+    // direction mark went into a degrees field.
+    then([&] {
+        host->focus(1037);
+        auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        ASSERT_NE(edit, nullptr);
+        edit->clear();
+        for (const char* refused : {"5\xF0\x9F\x98\x80"
+                                    "1",
+                                    "2\xE2\x80\x8E"
+                                    "8",
+                                    "\xD9\xA1"}) {
+            QApplication::clipboard()->setText(QString::fromUtf8(refused));
+            edit->paste();
+            EXPECT_EQ(edit->text(), QString()) << refused;
+        }
+        QApplication::clipboard()->setText(QStringLiteral("42"));
+        edit->paste();
+        EXPECT_EQ(edit->text(), QStringLiteral("42"));
+    });
+    finish();
+    run(kGreatCircle);
+}
+
 TEST_F(QtHostTest, ATapWhoseFocusChangeBringsUpAMessageIsLost) {
     dialog.command = [](Window& w, int id, int code) {
         if (id == 1037 && code == notify::kEditKillFocus && w.getInt(1037) > 90) {
@@ -286,6 +317,64 @@ TEST_F(QtHostTest, ASecondStartBringsTheRunningCopyForward) {
     EXPECT_TRUE(host->bringRunningCopyForward());
     host->programEnded();
     EXPECT_FALSE(host->bringRunningCopyForward());  // the lock went with the program
+}
+
+// The peak resident memory of this process so far, in kilobytes (VmHWM).
+long peakKilobytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:")) {
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+        }
+    }
+    return -1;
+}
+
+// Not yet met: with the pixmap cache bounded an open still grows the peak by about 0.8 KB, whose
+// cause is not found yet. Run it with --gtest_also_run_disabled_tests.
+TEST(QtHostMemory, DISABLED_OpeningAndClosingEveryDialogOverAndOverDoesNotGrowMemory) {
+    // Regression: every dialog opened grew the memory (about 4 KB an open: the style's pixmap
+    // cache kept what it drew under ever new keys, up to 10 MB). After a warm-up, opening and
+    // closing every dialog in turn grows the peak by less than 1 MB over 10,000 opens; this
+    // measures 1,000 and allows a tenth of that.
+    std::unique_ptr<ScriptedHost> host = newQtHost();
+    // Every action the host asks for closes the dialog that is open.
+    struct Closer : ActionSource {
+        ScriptedHost* host = nullptr;
+        void playNext() override { host->command(kCommandOk, 0); }
+    } closer;
+    closer.host = host.get();
+    host->setActionSource(&closer);
+    ASSERT_FALSE(host->bringRunningCopyForward());
+    struct Plain : WindowProc {
+        void onCommand(Window& w, int id, int) override {
+            if (id == kCommandOk || id == kCommandCancel) {
+                w.end(id);
+            }
+        }
+    } mainProc, dialog;
+    Window* main = host->createMainWindow("Orvane", mainProc);
+    ASSERT_NE(main, nullptr);
+    const int templates[] = {106, 119, 120, 148, 149, 150, 151, 152, 153, 154, 159};
+    auto openEach = [&](int opens) {
+        for (int i = 0; i < opens; ++i) {
+            main->runModal(templates[i % std::size(templates)], dialog);
+            // What the closed dialog left to delete goes, as when a command returns to the
+            // message loop.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    };
+    openEach(200);
+    const long before = peakKilobytes();
+    openEach(1000);
+    const long grown = peakKilobytes() - before;
+    host->programEnded();
+    ASSERT_GE(before, 0);
+    EXPECT_LT(grown, 100) << "KB over 1,000 opens";
+    std::printf("1,000 dialog opens grew the peak memory by %ld KB\n", grown);
 }
 
 }  // namespace
