@@ -1,8 +1,8 @@
 // Fuzzes the integer reader (the platform's integer reading of a field).
 //
 // What must hold for every input: the result is the number written by leading spaces, an
-// optional minus sign and decimal digits (up to the first other character), or 0 when there are
-// no digits or the number does not fit in 32 bits; and it is the same in a comma locale. The
+// optional sign ('+' or '-') and decimal digits (up to the first other character), or 0 when there
+// are no digits or the number does not fit in 32 bits; and it is the same in a comma locale. The
 // reference below works on the digits as text, so no arithmetic of its own can overflow.
 #include <cstdint>
 #include <string>
@@ -20,7 +20,7 @@ std::int32_t expected(std::string_view text) {
         ++i;
     }
     const bool negative = i < text.size() && text[i] == '-';
-    if (negative) {
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
         ++i;
     }
     std::string digits;
