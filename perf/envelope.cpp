@@ -179,8 +179,12 @@ std::string loadingStatus(double weight, double cg, std::int32_t maxTakeOffWeigh
         return "No limits set";
     }
     std::string status;
-    if (hasMaximum && weight > maxTakeOffWeight) {
-        status = "Over max weight by " + formatReal("%1.1f", weight - maxTakeOffWeight);
+    // The excess is rounded up to the tenth that is shown, so a loading over the limit never reads
+    // "by 0.0"; the millionth of a tenth given back keeps a typed 2485.3 (35.30000000000018 over
+    // 2450 in binary) at 35.3, and an excess below it is rounding noise, not an overload.
+    const double excessTenths = std::ceil((weight - maxTakeOffWeight) * 10.0 - 1e-6);
+    if (hasMaximum && excessTenths > 0.0) {
+        status = "Over max weight by " + formatReal("%1.1f", excessTenths / 10.0);
     }
     if (hasEnvelope && !insideEnvelope(envelope, weight, cg)) {
         status += status.empty() ? "" : ", ";

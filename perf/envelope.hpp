@@ -64,7 +64,8 @@ std::string formatEnvelope(std::span<const EnvelopePoint> points);
 // The weight-and-balance sheet's verdict on a loading, as one line of text:
 //   "No limits set"                  no maximum take-off weight (0 or less) and no envelope
 //   "Within limits"                  no limit broken
-//   "Over max weight by 35.0"        weight - maxTakeOffWeight with "%1.1f"
+//   "Over max weight by 35.0"        weight - maxTakeOffWeight with "%1.1f", rounded up to the
+//                                    tenth (a fraction over never reads 0.0)
 //   "C of G outside envelope"        the loading is not inside the envelope
 //   "Over max weight by 35.0, C of G outside envelope"   both
 //   "----"                           the weight or the cg is not a finite number

@@ -135,7 +135,11 @@ const StatusCase kStatusCases[] = {
     {"under the maximum", 2400, 88, 2450, &kNone, "Within limits"},
     {"exactly at the maximum", 2450, 88, 2450, &kNone, "Within limits"},
     {"over the maximum", 2485, 88, 2450, &kNone, "Over max weight by 35.0"},
-    {"over by a fraction", 2450.04, 88, 2450, &kNone, "Over max weight by 0.0"},
+    // Regression: a loading a fraction over the limit read "Over max weight by 0.0".
+    {"over by a fraction rounds up to a tenth", 2450.04, 88, 2450, &kNone,
+     "Over max weight by 0.1"},
+    {"a typed tenth stays that tenth", 2485.3, 88, 2450, &kNone, "Over max weight by 35.3"},
+    {"rounding noise is not an overload", 2450.0000000001, 88, 2450, &kNone, "Within limits"},
     {"inside the envelope, no maximum", 2000, 88, 0, &kConvex, "Within limits"},
     {"on its outline", 2450, 93, 0, &kConvex, "Within limits"},
     {"outside the envelope", 2000, 79, 0, &kConvex, "C of G outside envelope"},
