@@ -2,7 +2,9 @@
 // that falls due, instead of waiting real seconds.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "platform/platform.hpp"
@@ -37,6 +39,23 @@ void elapseTimers(std::vector<Timer>& timers, double& now, double seconds, Fire 
         fire(fired);
     }
     now = target;
+}
+
+// Delivers the running timer id's message count times without moving the clock; a timer that
+// is not running is a script error, and one that a delivery stops ends the ticks.
+template <typename Timer, typename Fire>
+void tickTimer(const std::vector<Timer>& timers, int id, int count, Fire fire) {
+    for (int i = 0; i < count; ++i) {
+        auto it =
+            std::find_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.id == id; });
+        if (it == timers.end()) {
+            if (i == 0) {
+                throw ScriptError("timer " + std::to_string(id) + " is not running");
+            }
+            return;
+        }
+        fire(*it);
+    }
 }
 
 // The UTC date on a scripted clock. A script's `clock` sets the date at midnight; time let pass

@@ -356,17 +356,7 @@ void HeadlessHost::elapse(double seconds) {
 }
 
 void HeadlessHost::tick(int timerId, int count) {
-    for (int i = 0; i < count; ++i) {
-        auto it = std::find_if(timers_.begin(), timers_.end(),
-                               [&](const Timer& t) { return t.id == timerId; });
-        if (it == timers_.end()) {
-            if (i == 0) {
-                throw ScriptError("timer " + std::to_string(timerId) + " is not running");
-            }
-            return;
-        }
-        deliverTimer(*it);
-    }
+    tickTimer(timers_, timerId, count, [this](const Timer& t) { deliverTimer(t); });
 }
 
 void HeadlessHost::paintMain() {

@@ -306,17 +306,7 @@ void QtUi::elapse(double seconds) {
 }
 
 void QtUi::tick(int timerId, int count) {
-    for (int i = 0; i < count; ++i) {
-        auto it = std::find_if(timers_.begin(), timers_.end(),
-                               [&](const Timer& t) { return t.id == timerId; });
-        if (it == timers_.end()) {
-            if (i == 0) {
-                throw ScriptError("timer " + std::to_string(timerId) + " is not running");
-            }
-            return;
-        }
-        deliverTimer(*it->window, it->id);
-    }
+    tickTimer(timers_, timerId, count, [this](const Timer& t) { deliverTimer(*t.window, t.id); });
 }
 
 void QtUi::setZoom(double zoom) {
