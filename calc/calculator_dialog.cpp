@@ -17,6 +17,7 @@
 #include "calc/planning.hpp"
 #include "calc/vertical.hpp"
 #include "calc/wind.hpp"
+#include "res/ids.hpp"
 #include "shell/dialogs.hpp"
 #include "shell/help.hpp"
 
@@ -24,17 +25,13 @@ namespace orvane {
 
 namespace {
 
-// ---- Controls of template 106 -----------------------------------------------------------------
+// ---- Controls of template 106 (res/ids.hpp) --------------------------------------------------
 
-constexpr int kSecondResult = 1007;
-constexpr int kFirstResult = 1012;
-constexpr int kFirstResultLabel = 1013;
-constexpr int kSecondResultLabel = 1011;
-constexpr int kCalculate = 1004;
-constexpr int kResultFrame = 1109;
+using namespace ctl::calculator;
 
-constexpr int kInputs[4] = {1016, 1038, 1039, 1040};
-constexpr int kInputLabels[4] = {1008, 1009, 1010, 1014};
+constexpr int kInputs[4] = {kFirstInput, kSecondInput, kThirdInput, kFourthInput};
+constexpr int kInputLabels[4] = {kFirstInputLabel, kSecondInputLabel, kThirdInputLabel,
+                                 kFourthInputLabel};
 constexpr int kResults[2] = {kFirstResult, kSecondResult};
 constexpr int kResultLabels[2] = {kFirstResultLabel, kSecondResultLabel};
 
@@ -105,15 +102,15 @@ using Calculate = void (*)(Calculation&);
 struct Mode {
     int command;
     const char* title;       // null: the template's own title stays
-    Label inputs[4];         // over 1016, 1038, 1039, 1040
-    Label results[2];        // over 1012, 1007
+    Label inputs[4];         // over kInputs
+    Label results[2];        // over kResults
     bool moveResult;         // the single result moves under the inputs
     const char* buttonText;  // null: "Calculate" stays
     const char* frameText;   // null: the result frame stays untitled
     List lists[4];
     Initial initial[4];
     bool writeZeroes;  // starting values are written even when zero
-    Limit limits[3];   // on leaving 1016, 1038, 1039
+    Limit limits[3];   // on leaving the first three inputs
     const char* helpFile;
     Calculate calculate;
 };
@@ -324,7 +321,7 @@ void holdingPattern(Calculation& c) {
 
 // clang-format off
 const Mode kModes[] = {
-    {40011, "Heading & G/speed",
+    {cmd::kHeadingGroundSpeed, "Heading & G/speed",
      {label("TAS (kt)"), label("Course (\u00b0)"), label("Wind direction (\u00b0)"),
       label("Wind speed (kt)")},
      {label("Heading"), label("Ground speed")}, false, nullptr, nullptr,
@@ -332,7 +329,7 @@ const Mode kModes[] = {
      {{"tas", Shown::Whole}, {"trueCourse", Shown::ThreeDigits},
       {"windDirection", Shown::ThreeDigitInt}, {"windSpeed", Shown::Integer}}, false,
      {kNoLimit, kMax360, kMax360}, "orvane.htc", headingAndGroundSpeed},
-    {40012, "Course & G/speed",
+    {cmd::kTrackGroundSpeed, "Course & G/speed",
      {label("TAS (kt)"), label("Heading (\u00b0)"), label("Wind direction (\u00b0)"),
       label("Wind speed (kt)")},
      {label("Course"), label("Ground speed")}, false, nullptr, nullptr,
@@ -340,7 +337,7 @@ const Mode kModes[] = {
      {{"tas", Shown::Whole}, {"trueHeading", Shown::ThreeDigits},
       {"windDirection", Shown::ThreeDigitInt}, {"windSpeed", Shown::Integer}}, false,
      {kNoLimit, kMax360, kMax360}, "orvane.htc", courseAndGroundSpeed},
-    {40015, "Unknown wind",
+    {cmd::kUnknownWind, "Unknown wind",
      {label("TAS (kt)"), label("Heading (\u00b0)"), label("Course (\u00b0)"),
       label("Ground speed (kt)")},
      {label("Wind direction"), label("Wind speed")}, false, nullptr, nullptr,
@@ -348,41 +345,41 @@ const Mode kModes[] = {
      {{"tas", Shown::Whole}, {"trueHeading", Shown::ThreeDigits},
       {"trueCourse", Shown::ThreeDigits}, {"groundSpeed", Shown::Integer}}, false,
      {kNoLimit, kMax360, kMax360}, "orvane.htc", unknownWind},
-    {40016, nullptr,
+    {cmd::kCrosswind, nullptr,
      {kKeep, kKeep, kKeep, kHidden},
      {kKeep, kKeep}, false, nullptr, "Components",
      {List::Headings, List::Headings, List::WindSpeeds, List::None},
      {{}, {"windDirection", Shown::ThreeDigitInt}, {"windSpeed", Shown::Integer}, {}}, false,
      {kMax360, kMax360, kNoLimit}, "orvane.htc", windComponents},
-    {40019, "Press - Density alt",
+    {cmd::kPressureDensityAltitude, "Press - Density alt",
      {label("Elevation (ft)"), {LabelKind::Pressure}, {LabelKind::Temperature}, kHidden},
      {label("Pressure alt"), label("Density alt")}, false, nullptr, nullptr,
      {}, {}, false, {}, "orvane.htc", pressureAndDensityAltitude},
-    {40022, "Rate of climb",
+    {cmd::kRateOfClimb, "Rate of climb",
      {label("Desired altitude (ft)"), label("Current altitude (ft)"), label("Ground speed (kt)"),
       label("Dis- top of cl. (nm)")},
      {label("Rate of climb"), kHidden}, true, nullptr, nullptr,
      {}, {}, false, {}, "orvane.htc", verticalRate},
-    {40023, "Top of descent",
+    {cmd::kTopOfDescent, "Top of descent",
      {label("Current altitude (ft)"), label("Desired altitude (ft)"), label("Ground speed (kt)"),
       label("Rate of desc (fpm)")},
      {label("Top of descent"), kHidden}, true, nullptr, nullptr,
      {}, {}, false, {}, "orvane.htc", distanceToLevel},
-    {40025, "Rate of descent",
+    {cmd::kRateOfDescent, "Rate of descent",
      {label("Current altitude (ft)"), label("Desired altitude (ft)"), label("Ground speed (kt)"),
       label("Dis- top of des. (nm)")},
      {label("Rate of descent"), kHidden}, true, nullptr, nullptr,
      {}, {}, false, {}, "orvane.htc", verticalRate},
-    {40027, "Logbook totaliser",
+    {cmd::kLogbook, "Logbook totaliser",
      {label("Hours"), label("Minutes"), kHidden, kHidden},
      {label("Hours"), label("Minutes")}, false, "Add to total", nullptr,
      {}, {}, false, {kNoLimit, kMax59Minutes, kNoLimit}, "logbook.htp", logbookTotaliser},
-    {40028, "Cost calculator",
+    {cmd::kCosting, "Cost calculator",
      {{LabelKind::Currency, "Operating cost %s/Hr"}, label("Time (h:mm)"), kHidden, kHidden},
      {label("Total cost"), kHidden}, true, nullptr, nullptr,
      {}, {{"hourlyCost", Shown::Money}, {"flightTime", Shown::HoursMinutes}, {}, {}}, false,
      {}, "orvane.htc", tripCost},
-    {40029, "Holding pattern",
+    {cmd::kHolding, "Holding pattern",
      {label("TAS (kt)"), label("Inbound course(\u00b0)"), label("Wind direction (\u00b0)"),
       label("Wind speed (kt)")},
      {label("Heading o/b"), label("Time o/b")}, false, nullptr, nullptr,
@@ -390,17 +387,17 @@ const Mode kModes[] = {
      {{"tas", Shown::Whole}, {}, {"windDirection", Shown::ThreeDigitInt},
       {"windSpeed", Shown::Integer}}, false,
      {kNoLimit, kMax360, kMax360}, "hold.htp", holdingPattern},
-    {40034, "True altitude",
+    {cmd::kTrueAltitude, "True altitude",
      {label("Calib'd altitude (ft)"), label("Field elevation (ft)"), label("ISA deviation \u00b0C"),
       label("OAT \u00b0C")},
      {label("True altitude"), kHidden}, true, nullptr, nullptr,
      {}, {}, false, {}, "truealt.htp", trueAltitude},
-    {40035, "Top of climb",
+    {cmd::kTopOfClimb, "Top of climb",
      {label("Desired altitude (ft)"), label("Current altitude (ft)"), label("Ground speed (kt)"),
       label("Rate of climb (fpm)")},
      {label("Top of climb"), kHidden}, true, nullptr, nullptr,
      {}, {}, false, {}, "orvane.htc", distanceToLevel},
-    {40039, "Fuel planning",
+    {cmd::kFuelPlanning, "Fuel planning",
      {label("Fuel flow/hour"), label("Distance (nm)"), label("Ground speed (kt)"), kHidden},
      {label("Fuel required"), label("Time")}, false, nullptr, nullptr,
      {}, {{"fuelFlow", Shown::Tenths}, {"distance", Shown::Tenths},

@@ -37,10 +37,7 @@ std::span<const MenuItem> mainMenu();
 std::span<const MenuBarButton> menuBarButtons();
 std::span<const Accelerator> accelerators();
 
-// A string resource, or "" when there is none.
+// A string resource (res/ids.hpp names them), or "" when there is none.
 const char* loadString(int id);
-
-inline constexpr int kTitleString = 1;
-inline constexpr int kClassNameString = 3;
 
 }  // namespace orvane

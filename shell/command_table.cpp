@@ -1,5 +1,7 @@
 #include "shell/command_table.hpp"
 
+#include "res/ids.hpp"
+
 namespace orvane {
 
 namespace {
@@ -7,34 +9,34 @@ namespace {
 constexpr CommandAction kDialog = CommandAction::OpenDialog;
 
 const CommandEntry kCommandTable[] = {
-    {1, CommandAction::CloseWindow, 0, nullptr},
-    {40002, CommandAction::DestroyWindow, 0, nullptr},
-    {40003, kDialog, 159, makeAboutDialog},
-    {40006, kDialog, 119, makeConversionsDialog},
-    {40011, kDialog, 106, makeCalculatorDialog},
-    {40012, kDialog, 106, makeCalculatorDialog},
-    {40013, kDialog, 154, makeGreatCircleDialog},
-    {40015, kDialog, 106, makeCalculatorDialog},
-    {40016, kDialog, 106, makeCalculatorDialog},
-    {40018, kDialog, 150, makeWeightBalanceDialog},
-    {40019, kDialog, 106, makeCalculatorDialog},
-    {40021, kDialog, 148, makeAirspeedDialog},
-    {40022, kDialog, 106, makeCalculatorDialog},
-    {40023, kDialog, 106, makeCalculatorDialog},
-    {40025, kDialog, 106, makeCalculatorDialog},
-    {40026, kDialog, 120, makeStopwatchDialog},
-    {40027, kDialog, 106, makeCalculatorDialog},
-    {40028, kDialog, 106, makeCalculatorDialog},
-    {40029, kDialog, 106, makeCalculatorDialog},
-    {40030, kDialog, 149, makeCriticalPointDialog},
-    {40031, kDialog, 151, makePointOfNoReturnDialog},
-    {40032, kDialog, 153, makeSunriseSunsetDialog},
-    {40034, kDialog, 106, makeCalculatorDialog},
-    {40035, kDialog, 106, makeCalculatorDialog},
-    {40036, CommandAction::MainHelp, 0, nullptr},
-    {40038, kDialog, 152, makePreferencesDialog},
-    {40039, kDialog, 106, makeCalculatorDialog},
-    {40041, kDialog, 160, makeAircraftDialog},
+    {cmd::kCloseRequest, CommandAction::CloseWindow, 0, nullptr},
+    {cmd::kExit, CommandAction::DestroyWindow, 0, nullptr},
+    {cmd::kAbout, kDialog, dlg::kAbout, makeAboutDialog},
+    {cmd::kConversions, kDialog, dlg::kConversions, makeConversionsDialog},
+    {cmd::kHeadingGroundSpeed, kDialog, dlg::kCalculator, makeCalculatorDialog},
+    {cmd::kTrackGroundSpeed, kDialog, dlg::kCalculator, makeCalculatorDialog},
+    {cmd::kGreatCircle, kDialog, dlg::kGreatCircle, makeGreatCircleDialog},
+    {cmd::kUnknownWind, kDialog, dlg::kCalculator, makeCalculatorDialog},
+    {cmd::kCrosswind, kDialog, dlg::kCalculator, makeCalculatorDialog},
+    {cmd::kWeightBalance, kDialog, dlg::kWeightBalance, makeWeightBalanceDialog},
+    {cmd::kPressureDensityAltitude, kDialog, dlg::kCalculator, makeCalculatorDialog},
+    {cmd::kAirspeed, kDialog, dlg::kAirspeed, makeAirspeedDialog},
+    {cmd::kRateOfClimb, kDialog, dlg::kCalculator, makeCalculatorDialog},
+    {cmd::kTopOfDescent, kDialog, dlg::kCalculator, makeCalculatorDialog},
+    {cmd::kRateOfDescent, kDialog, dlg::kCalculator, makeCalculatorDialog},
+    {cmd::kTimer, kDialog, dlg::kStopwatch, makeStopwatchDialog},
+    {cmd::kLogbook, kDialog, dlg::kCalculator, makeCalculatorDialog},
+    {cmd::kCosting, kDialog, dlg::kCalculator, makeCalculatorDialog},
+    {cmd::kHolding, kDialog, dlg::kCalculator, makeCalculatorDialog},
+    {cmd::kCriticalPoint, kDialog, dlg::kCriticalPoint, makeCriticalPointDialog},
+    {cmd::kPointOfNoReturn, kDialog, dlg::kPointOfNoReturn, makePointOfNoReturnDialog},
+    {cmd::kSunriseSunset, kDialog, dlg::kSunriseSunset, makeSunriseSunsetDialog},
+    {cmd::kTrueAltitude, kDialog, dlg::kCalculator, makeCalculatorDialog},
+    {cmd::kTopOfClimb, kDialog, dlg::kCalculator, makeCalculatorDialog},
+    {cmd::kHelp, CommandAction::MainHelp, 0, nullptr},
+    {cmd::kPreferences, kDialog, dlg::kPreferences, makePreferencesDialog},
+    {cmd::kFuelPlanning, kDialog, dlg::kCalculator, makeCalculatorDialog},
+    {cmd::kAircraft, kDialog, dlg::kAircraft, makeAircraftDialog},
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "geo/magnetic_model_file.hpp"
+#include "res/ids.hpp"
 #include "res/menu.hpp"
 #include "shell/aircraft_store.hpp"
 #include "shell/command_table.hpp"
@@ -11,14 +12,6 @@
 #include "shell/summary_panel.hpp"
 
 namespace orvane {
-
-namespace {
-
-constexpr int kSplashTemplate = 118;
-constexpr int kDisclaimerTemplate = 155;
-constexpr int kDisclaimerExit = 2;
-
-}  // namespace
 
 void MainWindowProc::onOpen(Window& window) {
     unread_ = loadSettings(window, context_.platform.registry(), context_.state.preferences,
@@ -74,16 +67,16 @@ int runOrvane(Platform& platform, RunState& state) {
     }
     DialogContext context{state, platform};
     MainWindowProc mainProc(context);
-    Window* main = platform.createMainWindow(loadString(kTitleString), mainProc);
+    Window* main = platform.createMainWindow(loadString(str::kTitle), mainProc);
     if (main == nullptr) {
         return 0;
     }
     {
         std::unique_ptr<WindowProc> splash = makeSplashDialog(context);
-        main->runModal(kSplashTemplate, *splash);
+        main->runModal(dlg::kSplash, *splash);
     }
     std::unique_ptr<WindowProc> disclaimer = makeDisclaimerDialog(context);
-    if (main->runModal(kDisclaimerTemplate, *disclaimer) == kDisclaimerExit) {
+    if (main->runModal(dlg::kDisclaimer, *disclaimer) == ctl::disclaimer::kExit) {
         // EXIT: the program ends at once; the settings are not written back.
         return 0;
     }
