@@ -2,12 +2,14 @@
 // top, then six value rows, each an edit field with its unit label to the right. The template
 // shows Volume (rows 1 to 3); rows 4 to 6 belong to Volume to Weight only.
 #include "res/dialogs.hpp"
+#include "res/ids.hpp"
 
 namespace orvane {
 
 namespace {
 
 using K = ControlKind;
+namespace id = ctl::conversions;
 constexpr unsigned kEntry = cs::kTabStop | cs::kBorder | cs::kAutoScroll;
 
 // At 12 points a unit is 2.25 pixels across and 2.375 down: the 106 by 114 units are about 239
@@ -34,26 +36,26 @@ constexpr int unitY(int n) {
 
 // clang-format off
 const ControlTemplate kControls[] = {
-    {1017, K::RadioButton, "Volume", kLeftX, radioY(0), kLeftW, kRadioH, cs::kGroup | cs::kTabStop},
-    {1018, K::RadioButton, "Weight", kRightX, radioY(0), kRightW, kRadioH, 0},
-    {1020, K::RadioButton, "Distance", kLeftX, radioY(1), kLeftW, kRadioH, 0},
-    {1021, K::RadioButton, "Temperature", kRightX, radioY(1), kRightW, kRadioH, 0},
-    {1022, K::RadioButton, "Pressure", kLeftX, radioY(2), kLeftW, kRadioH, 0},
-    {1023, K::RadioButton, "Airspeed", kRightX, radioY(2), kRightW, kRadioH, 0},
-    {1024, K::RadioButton, "Volume to Weight", kLeftX, radioY(3), kLeftW + kRightW, kRadioH, 0},
+    {id::kVolume, K::RadioButton, "Volume", kLeftX, radioY(0), kLeftW, kRadioH, cs::kGroup | cs::kTabStop},
+    {id::kWeight, K::RadioButton, "Weight", kRightX, radioY(0), kRightW, kRadioH, 0},
+    {id::kDistance, K::RadioButton, "Distance", kLeftX, radioY(1), kLeftW, kRadioH, 0},
+    {id::kTemperature, K::RadioButton, "Temperature", kRightX, radioY(1), kRightW, kRadioH, 0},
+    {id::kPressure, K::RadioButton, "Pressure", kLeftX, radioY(2), kLeftW, kRadioH, 0},
+    {id::kAirspeed, K::RadioButton, "Airspeed", kRightX, radioY(2), kRightW, kRadioH, 0},
+    {id::kVolumeToWeight, K::RadioButton, "Volume to Weight", kLeftX, radioY(3), kLeftW + kRightW, kRadioH, 0},
 
-    {1019, K::Edit, "", kFieldX, rowY(0), kFieldW, kEditH, kEntry},
-    {1008, K::Static, "Litres (ltr)", kUnitX, unitY(0), kUnitW, kTextH, 0},
-    {1005, K::Edit, "", kFieldX, rowY(1), kFieldW, kEditH, kEntry},
-    {1009, K::Static, "Imp Galls (img)", kUnitX, unitY(1), kUnitW, kTextH, 0},
-    {1006, K::Edit, "", kFieldX, rowY(2), kFieldW, kEditH, kEntry},
-    {1010, K::Static, "US Galls (usg)", kUnitX, unitY(2), kUnitW, kTextH, 0},
-    {1007, K::Edit, "", kFieldX, rowY(3), kFieldW, kEditH, kEntry | cs::kHidden},
-    {1011, K::Static, "Pounds (lb)", kUnitX, unitY(3), kUnitW, kTextH, cs::kHidden},
-    {1025, K::Edit, "", kFieldX, rowY(4), kFieldW, kEditH, kEntry | cs::kHidden},
-    {1026, K::Static, "Kilograms (kg)", kUnitX, unitY(4), kUnitW, kTextH, cs::kHidden},
-    {1012, K::Edit, "", kFieldX, rowY(5), kFieldW, kEditH, kEntry | cs::kHidden},
-    {1013, K::Static, "Specific gravity (sg)", kUnitX, rowY(5) - 2, kUnitW, 2 * kTextH, cs::kHidden},
+    {id::kRow1, K::Edit, "", kFieldX, rowY(0), kFieldW, kEditH, kEntry},
+    {id::kRow1Unit, K::Static, "Litres (ltr)", kUnitX, unitY(0), kUnitW, kTextH, 0},
+    {id::kRow2, K::Edit, "", kFieldX, rowY(1), kFieldW, kEditH, kEntry},
+    {id::kRow2Unit, K::Static, "Imp Galls (img)", kUnitX, unitY(1), kUnitW, kTextH, 0},
+    {id::kRow3, K::Edit, "", kFieldX, rowY(2), kFieldW, kEditH, kEntry},
+    {id::kRow3Unit, K::Static, "US Galls (usg)", kUnitX, unitY(2), kUnitW, kTextH, 0},
+    {id::kRow4, K::Edit, "", kFieldX, rowY(3), kFieldW, kEditH, kEntry | cs::kHidden},
+    {id::kRow4Unit, K::Static, "Pounds (lb)", kUnitX, unitY(3), kUnitW, kTextH, cs::kHidden},
+    {id::kRow5, K::Edit, "", kFieldX, rowY(4), kFieldW, kEditH, kEntry | cs::kHidden},
+    {id::kRow5Unit, K::Static, "Kilograms (kg)", kUnitX, unitY(4), kUnitW, kTextH, cs::kHidden},
+    {id::kRow6, K::Edit, "", kFieldX, rowY(5), kFieldW, kEditH, kEntry | cs::kHidden},
+    {id::kRow6Unit, K::Static, "Specific gravity (sg)", kUnitX, rowY(5) - 2, kUnitW, 2 * kTextH, cs::kHidden},
 };
 // clang-format on
 
@@ -61,13 +63,14 @@ const ControlTemplate kControls[] = {
 
 // Three units deeper than the device's 114, for the wrapped specific-gravity label (the dialog
 // fills the screen below its caption either way).
-const DialogTemplate kConversionsTemplate = {119,
-                                             "Conversions",
-                                             106,
-                                             117,
-                                             "Tahoma",
-                                             12,
-                                             ds::kCaption | ds::kContextHelp | ds::kDoneButton | ds::kDoneOnly,
-                                             kControls};
+const DialogTemplate kConversionsTemplate = {
+    dlg::kConversions,
+    "Conversions",
+    106,
+    117,
+    "Tahoma",
+    12,
+    ds::kCaption | ds::kContextHelp | ds::kDoneButton | ds::kDoneOnly,
+    kControls};
 
 }  // namespace orvane

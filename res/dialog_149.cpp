@@ -1,41 +1,43 @@
 // Template 149: the critical point (equal-time point) of a leg. Each input sits in a titled
 // frame that serves as its label.
 #include "res/dialogs.hpp"
+#include "res/ids.hpp"
 
 namespace orvane {
 
 namespace {
 
 using K = ControlKind;
+namespace id = ctl::critical_point;
 constexpr unsigned kEntry = cs::kTabStop | cs::kBorder | cs::kAutoScroll;
 constexpr unsigned kResult = cs::kReadOnly | cs::kBorder | cs::kAutoScroll;
 
 const ControlTemplate kControls[] = {
     {-1, K::GroupBox, "", 3, 2, 150, 106, 0},
     {-1, K::GroupBox, "Total distance (nm)", 7, 8, 70, 26, 0},
-    {1064, K::Edit, "", 12, 18, 60, 12, kEntry},
+    {id::kTotalDistance, K::Edit, "", 12, 18, 60, 12, kEntry},
     {-1, K::GroupBox, "Course (\u00b0)", 79, 8, 70, 26, 0},
-    {1020, K::Edit, "", 84, 18, 60, 12, kEntry},
+    {id::kCourse, K::Edit, "", 84, 18, 60, 12, kEntry},
     {-1, K::GroupBox, "Wind direction (\u00b0)", 7, 36, 70, 26, 0},
-    {1021, K::Edit, "", 12, 46, 60, 12, kEntry},
+    {id::kWindDirection, K::Edit, "", 12, 46, 60, 12, kEntry},
     {-1, K::GroupBox, "Wind speed (kt)", 79, 36, 70, 26, 0},
-    {1022, K::Edit, "", 84, 46, 60, 12, kEntry},
+    {id::kWindSpeed, K::Edit, "", 84, 46, 60, 12, kEntry},
     {-1, K::GroupBox, "Full pwr TAS (kt)", 7, 64, 70, 26, 0},
-    {1023, K::Edit, "", 12, 74, 60, 12, kEntry},
+    {id::kFullPowerTas, K::Edit, "", 12, 74, 60, 12, kEntry},
     {-1, K::GroupBox, "Red pwr TAS (kt)", 79, 64, 70, 26, 0},
-    {1024, K::Edit, "", 84, 74, 60, 12, kEntry},
-    {1034, K::PushButton, "Calculate", 53, 92, 50, 13, cs::kDefault | cs::kTabStop},
+    {id::kReducedPowerTas, K::Edit, "", 84, 74, 60, 12, kEntry},
+    {id::kCalculate, K::PushButton, "Calculate", 53, 92, 50, 13, cs::kDefault | cs::kTabStop},
     {-1, K::GroupBox, "Critical point", 3, 112, 150, 48, 0},
-    {1069, K::Static, "Distance to", 12, 126, 60, 8, 0},
-    {1080, K::Edit, "", 76, 124, 68, 12, kResult},
-    {1071, K::Static, "Time to", 12, 142, 60, 8, 0},
-    {1081, K::Edit, "", 76, 140, 68, 12, kResult},
+    {id::kDistanceLabel, K::Static, "Distance to", 12, 126, 60, 8, 0},
+    {id::kDistance, K::Edit, "", 76, 124, 68, 12, kResult},
+    {id::kTimeLabel, K::Static, "Time to", 12, 142, 60, 8, 0},
+    {id::kTime, K::Edit, "", 76, 140, 68, 12, kResult},
 };
 
 }  // namespace
 
 const DialogTemplate kCriticalPointTemplate = {
-    149,
+    dlg::kCriticalPoint,
     "Critical Point",
     156,
     166,

@@ -2,12 +2,14 @@
 // under the column headings, the totals in a frame below, and under them the line that says
 // whether the loading is within the aircraft's limits.
 #include "res/dialogs.hpp"
+#include "res/ids.hpp"
 
 namespace orvane {
 
 namespace {
 
 using K = ControlKind;
+namespace id = ctl::weight_balance;
 constexpr unsigned kEntry = cs::kTabStop | cs::kBorder | cs::kAutoScroll;
 constexpr unsigned kResult = cs::kReadOnly | cs::kBorder | cs::kAutoScroll;
 
@@ -43,60 +45,60 @@ const ControlTemplate kControls[] = {
     {-1, K::Static, "Moment", kMomentX, 3, kMomentW, kTextH, cs::kCentre},
 
     {-1, K::Static, "Basic", kLabelX, labelY(0), kLabelW, kTextH, 0},
-    {1074, K::Edit, "", kWeightX, rowY(0), kWeightW, kEditH, kEntry},
-    {1075, K::Edit, "", kArmX, rowY(0), kArmW, kEditH, kEntry},
-    {1013, K::Edit, "", kMomentX, rowY(0), kMomentW, kEditH, kResult},
+    {id::kBasicWeight, K::Edit, "", kWeightX, rowY(0), kWeightW, kEditH, kEntry},
+    {id::kBasicArm, K::Edit, "", kArmX, rowY(0), kArmW, kEditH, kEntry},
+    {id::kBasicMoment, K::Edit, "", kMomentX, rowY(0), kMomentW, kEditH, kResult},
 
     {-1, K::Static, "Fuel", kLabelX, labelY(1), kLabelW, kTextH, 0},
-    {1020, K::Edit, "", kWeightX, rowY(1), kWeightW, kEditH, kEntry},
-    {1076, K::Edit, "", kArmX, rowY(1), kArmW, kEditH, kEntry},
-    {1014, K::Edit, "", kMomentX, rowY(1), kMomentW, kEditH, kResult},
+    {id::kFuelWeight, K::Edit, "", kWeightX, rowY(1), kWeightW, kEditH, kEntry},
+    {id::kFuelArm, K::Edit, "", kArmX, rowY(1), kArmW, kEditH, kEntry},
+    {id::kFuelMoment, K::Edit, "", kMomentX, rowY(1), kMomentW, kEditH, kResult},
 
     {-1, K::Static, "Row1", kLabelX, labelY(2), kLabelW, kTextH, 0},
-    {1021, K::Edit, "", kWeightX, rowY(2), kWeightW, kEditH, kEntry},
-    {1077, K::Edit, "", kArmX, rowY(2), kArmW, kEditH, kEntry},
-    {1015, K::Edit, "", kMomentX, rowY(2), kMomentW, kEditH, kResult},
+    {id::kRow1Weight, K::Edit, "", kWeightX, rowY(2), kWeightW, kEditH, kEntry},
+    {id::kRow1Arm, K::Edit, "", kArmX, rowY(2), kArmW, kEditH, kEntry},
+    {id::kRow1Moment, K::Edit, "", kMomentX, rowY(2), kMomentW, kEditH, kResult},
 
     {-1, K::Static, "Row2", kLabelX, labelY(3), kLabelW, kTextH, 0},
-    {1022, K::Edit, "", kWeightX, rowY(3), kWeightW, kEditH, kEntry},
-    {1008, K::Edit, "", kArmX, rowY(3), kArmW, kEditH, kEntry},
-    {1016, K::Edit, "", kMomentX, rowY(3), kMomentW, kEditH, kResult},
+    {id::kRow2Weight, K::Edit, "", kWeightX, rowY(3), kWeightW, kEditH, kEntry},
+    {id::kRow2Arm, K::Edit, "", kArmX, rowY(3), kArmW, kEditH, kEntry},
+    {id::kRow2Moment, K::Edit, "", kMomentX, rowY(3), kMomentW, kEditH, kResult},
 
     {-1, K::Static, "Row3", kLabelX, labelY(4), kLabelW, kTextH, 0},
-    {1023, K::Edit, "", kWeightX, rowY(4), kWeightW, kEditH, kEntry},
-    {1009, K::Edit, "", kArmX, rowY(4), kArmW, kEditH, kEntry},
-    {1017, K::Edit, "", kMomentX, rowY(4), kMomentW, kEditH, kResult},
+    {id::kRow3Weight, K::Edit, "", kWeightX, rowY(4), kWeightW, kEditH, kEntry},
+    {id::kRow3Arm, K::Edit, "", kArmX, rowY(4), kArmW, kEditH, kEntry},
+    {id::kRow3Moment, K::Edit, "", kMomentX, rowY(4), kMomentW, kEditH, kResult},
 
     {-1, K::Static, "Bags1", kLabelX, labelY(5), kLabelW, kTextH, 0},
-    {1024, K::Edit, "", kWeightX, rowY(5), kWeightW, kEditH, kEntry},
-    {1010, K::Edit, "", kArmX, rowY(5), kArmW, kEditH, kEntry},
-    {1018, K::Edit, "", kMomentX, rowY(5), kMomentW, kEditH, kResult},
+    {id::kBags1Weight, K::Edit, "", kWeightX, rowY(5), kWeightW, kEditH, kEntry},
+    {id::kBags1Arm, K::Edit, "", kArmX, rowY(5), kArmW, kEditH, kEntry},
+    {id::kBags1Moment, K::Edit, "", kMomentX, rowY(5), kMomentW, kEditH, kResult},
 
     {-1, K::Static, "Bags2", kLabelX, labelY(6), kLabelW, kTextH, 0},
-    {1078, K::Edit, "", kWeightX, rowY(6), kWeightW, kEditH, kEntry},
-    {1011, K::Edit, "", kArmX, rowY(6), kArmW, kEditH, kEntry},
-    {1027, K::Edit, "", kMomentX, rowY(6), kMomentW, kEditH, kResult},
+    {id::kBags2Weight, K::Edit, "", kWeightX, rowY(6), kWeightW, kEditH, kEntry},
+    {id::kBags2Arm, K::Edit, "", kArmX, rowY(6), kArmW, kEditH, kEntry},
+    {id::kBags2Moment, K::Edit, "", kMomentX, rowY(6), kMomentW, kEditH, kResult},
 
     {-1, K::Static, "Aux", kLabelX, labelY(7), kLabelW, kTextH, 0},
-    {1026, K::Edit, "", kWeightX, rowY(7), kWeightW, kEditH, kEntry},
-    {1079, K::Edit, "", kArmX, rowY(7), kArmW, kEditH, kEntry},
-    {1028, K::Edit, "", kMomentX, rowY(7), kMomentW, kEditH, kResult},
+    {id::kAuxWeight, K::Edit, "", kWeightX, rowY(7), kWeightW, kEditH, kEntry},
+    {id::kAuxArm, K::Edit, "", kArmX, rowY(7), kArmW, kEditH, kEntry},
+    {id::kAuxMoment, K::Edit, "", kMomentX, rowY(7), kMomentW, kEditH, kResult},
 
     {-1, K::GroupBox, "", kLabelX, kFrameY, 157 - 2 * kLabelX, kFrameH, 0},
     {-1, K::Static, "Total Weight", kTotalLabelX, totalY(0) + 2, kTotalLabelW, kTextH, 0},
-    {1071, K::Edit, "", kTotalX, totalY(0), kTotalW, kEditH, kResult},
+    {id::kTotalWeight, K::Edit, "", kTotalX, totalY(0), kTotalW, kEditH, kResult},
     {-1, K::Static, "Total Moment", kTotalLabelX, totalY(1) + 2, kTotalLabelW, kTextH, 0},
-    {1072, K::Edit, "", kTotalX, totalY(1), kTotalW, kEditH, kResult},
+    {id::kTotalMoment, K::Edit, "", kTotalX, totalY(1), kTotalW, kEditH, kResult},
     {-1, K::Static, "Center of Gravity", kTotalLabelX, totalY(2) + 2, kTotalLabelW, kTextH, 0},
-    {1073, K::Edit, "", kTotalX, totalY(2), kTotalW, kEditH, kResult},
-    {1080, K::Static, "", kLabelX, kStatusY, 157 - 2 * kLabelX, kStatusH, cs::kCentre},
+    {id::kCentreOfGravity, K::Edit, "", kTotalX, totalY(2), kTotalW, kEditH, kResult},
+    {id::kLoadingStatus, K::Static, "", kLabelX, kStatusY, 157 - 2 * kLabelX, kStatusH, cs::kCentre},
 };
 // clang-format on
 
 }  // namespace
 
 const DialogTemplate kWeightBalanceTemplate = {
-    150,
+    dlg::kWeightBalance,
     "Wt and Balance",
     157,
     169,
