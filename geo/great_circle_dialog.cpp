@@ -10,6 +10,7 @@
 #include "geo/great_circle.hpp"
 #include "geo/position_entry.hpp"
 #include "geo/variation.hpp"
+#include "res/ids.hpp"
 #include "shell/dialogs.hpp"
 #include "shell/help.hpp"
 
@@ -17,20 +18,21 @@ namespace orvane {
 
 namespace {
 
-constexpr int kCalculate = 1034;
-constexpr int kGreatCircleCourse = 1031;
-constexpr int kGreatCircleDistance = 1032;
-constexpr int kRhumbCourse = 1044;
-constexpr int kRhumbDistance = 1054;
-constexpr int kVariation = 1106;
+using namespace ctl::great_circle;
+
 constexpr const char* kHelpFile = "latlon.htp";
 constexpr const char* kCourseFormat = "%05.1f\u00b0";
 constexpr const char* kDistanceFormat = "%1.1fnm";
 
-constexpr CoordinateLayout kFromLatitude = latitudeLayout(1037, 1038, 1039, 1047);
-constexpr CoordinateLayout kFromLongitude = longitudeLayout(1040, 1041, 1042, 1048);
-constexpr CoordinateLayout kToLatitude = latitudeLayout(1033, 1035, 1036, 1046);
-constexpr CoordinateLayout kToLongitude = longitudeLayout(1043, 1029, 1030, 1045);
+constexpr CoordinateLayout kFromLatitude = latitudeLayout(
+    kFromLatitudeDegrees, kFromLatitudeMinutes, kFromLatitudeHundredths, kFromLatitudeHemisphere);
+constexpr CoordinateLayout kFromLongitude =
+    longitudeLayout(kFromLongitudeDegrees, kFromLongitudeMinutes, kFromLongitudeHundredths,
+                    kFromLongitudeHemisphere);
+constexpr CoordinateLayout kToLatitude = latitudeLayout(
+    kToLatitudeDegrees, kToLatitudeMinutes, kToLatitudeHundredths, kToLatitudeHemisphere);
+constexpr CoordinateLayout kToLongitude = longitudeLayout(
+    kToLongitudeDegrees, kToLongitudeMinutes, kToLongitudeHundredths, kToLongitudeHemisphere);
 
 class GreatCircleDialog : public WindowProc {
   public:
@@ -88,7 +90,7 @@ class GreatCircleDialog : public WindowProc {
         if (gc.coincident) {
             return;  // From and To coincide: no route, the results stay as they were
         }
-        window.setText(kGreatCircleCourse, formatReal(kCourseFormat, gc.course));
+        window.setText(kInitialCourse, formatReal(kCourseFormat, gc.course));
         window.setText(kGreatCircleDistance, formatReal(kDistanceFormat, gc.distance));
 
         // The rhumb line takes the To longitude as the great circle left it (shifted off the

@@ -6,6 +6,7 @@
 // midnight UTC calculates for the new day.
 #include "geo/position_entry.hpp"
 #include "geo/sun.hpp"
+#include "res/ids.hpp"
 #include "shell/dialogs.hpp"
 #include "shell/help.hpp"
 
@@ -13,13 +14,12 @@ namespace orvane {
 
 namespace {
 
-constexpr int kCalculate = 1034;
-constexpr int kSunrise = 1044;
-constexpr int kSunset = 1054;
-constexpr int kDateCaption = 1057;  // the results' group box shows the date
+using namespace ctl::sunrise_sunset;
 
-constexpr CoordinateLayout kLatitude = latitudeLayout(1037, 1038, 1039, 1047);
-constexpr CoordinateLayout kLongitude = longitudeLayout(1040, 1041, 1042, 1048);
+constexpr CoordinateLayout kLatitude =
+    latitudeLayout(kLatitudeDegrees, kLatitudeMinutes, kLatitudeHundredths, kLatitudeHemisphere);
+constexpr CoordinateLayout kLongitude = longitudeLayout(kLongitudeDegrees, kLongitudeMinutes,
+                                                        kLongitudeHundredths, kLongitudeHemisphere);
 
 class SunriseSunsetDialog : public WindowProc {
   public:
@@ -29,7 +29,7 @@ class SunriseSunsetDialog : public WindowProc {
     void onOpen(Window& window) override {
         position_.fill(window, defaults_.latitude, defaults_.longitude);
         const Date today = platform_.utcDate();
-        window.setText(kDateCaption,
+        window.setText(kDateFrame,
                        sunCaption(today.year, today.month, today.day, platform_.shortDateOrder()));
     }
 

@@ -9,6 +9,7 @@
 #include "calc/numbers.hpp"
 #include "perf/envelope_picture.hpp"
 #include "perf/weight_balance_dialog.hpp"
+#include "res/ids.hpp"
 #include "shell/aircraft.hpp"
 #include "shell/dialogs.hpp"
 #include "shell/help.hpp"
@@ -16,6 +17,8 @@
 namespace orvane {
 
 namespace {
+
+using namespace ctl::aircraft;
 
 std::string count(std::size_t n) {
     return formatInt(static_cast<std::int32_t>(n));
@@ -57,8 +60,7 @@ constexpr const char* kLastAircraftMessage = "The only aircraft cannot be delete
 // The maximum take-off weight field: whole weight units, truncated; 0 or less (or no number) is
 // none.
 std::int32_t readMaxTakeOffWeight(const Window& window) {
-    const std::int32_t w =
-        truncToInt32(window.getReal(kMaxTakeOffWeightId, kFieldChars)).value_or(0);
+    const std::int32_t w = truncToInt32(window.getReal(kMaxTakeOffWeight, kFieldChars)).value_or(0);
     return w > 0 ? w : 0;
 }
 
@@ -75,7 +77,7 @@ class AircraftDialog : public WindowProc {
             fleet_ = singleAircraft(kFirstAircraftName, defaults_);
         }
         showCurrent(window);
-        window.setFocus(kAircraftListId);
+        window.setFocus(kList);
     }
 
     void onCommand(Window& window, int id, int code) override {
@@ -88,30 +90,30 @@ class AircraftDialog : public WindowProc {
                 }
                 break;
             }
-            case kAircraftListId:
+            case kList:
                 if (code == notify::kComboSelChange) {
-                    choose(window, window.text(kAircraftListId));
+                    choose(window, window.text(kList));
                 }
                 break;
-            case kAircraftNewId:
+            case kNew:
                 if (code == notify::kClicked) {
                     add(window);
                 }
                 break;
-            case kAircraftRenameId:
+            case kRename:
                 if (code == notify::kClicked) {
                     rename(window);
                 }
                 break;
-            case kAircraftDeleteId:
+            case kDelete:
                 if (code == notify::kClicked) {
                     remove(window);
                 }
                 break;
-            case kMaxTakeOffWeightId:
-            case kEnvelopeId:
+            case kMaxTakeOffWeight:
+            case kEnvelope:
                 if (code == notify::kEditChange) {
-                    window.redraw(kEnvelopePictureId);
+                    window.redraw(kEnvelopePicture);
                 }
                 break;
             default:
@@ -126,11 +128,11 @@ class AircraftDialog : public WindowProc {
 
     // The envelope as the field holds it while it reads well (else as kept), with the loading.
     void onDrawItem(Window& window, int id, Painter& painter, int width, int height) override {
-        if (id != kEnvelopePictureId) {
+        if (id != kEnvelopePicture) {
             return;
         }
         const AircraftProfile& current = fleet_.profiles[fleet_.current];
-        EnvelopeReading typed = readEnvelope(window.text(kEnvelopeId));
+        EnvelopeReading typed = readEnvelope(window.text(kEnvelope));
         const std::vector<EnvelopePoint>& envelope =
             typed.error == EnvelopeError::None ? typed.points : current.envelope;
         paintEnvelopePicture(painter, width, height, envelope, readMaxTakeOffWeight(window),
@@ -142,23 +144,23 @@ class AircraftDialog : public WindowProc {
 
     // The list, the name and the limit fields from the current profile.
     void showCurrent(Window& window) {
-        window.clearList(kAircraftListId);
+        window.clearList(kList);
         for (const std::string& name : aircraftNames(fleet_)) {
-            window.addListEntry(kAircraftListId, name);
+            window.addListEntry(kList, name);
         }
         const AircraftProfile& profile = current();
-        window.setText(kAircraftListId, profile.name);
-        window.setText(kAircraftNameId, profile.name);
-        window.setText(kMaxTakeOffWeightId,
+        window.setText(kList, profile.name);
+        window.setText(kName, profile.name);
+        window.setText(kMaxTakeOffWeight,
                        profile.maxTakeOffWeight > 0 ? formatInt(profile.maxTakeOffWeight) : "");
-        window.setText(kEnvelopeId, formatEnvelope(profile.envelope));
-        window.redraw(kEnvelopePictureId);
+        window.setText(kEnvelope, formatEnvelope(profile.envelope));
+        window.redraw(kEnvelopePicture);
     }
 
     // The two limit fields as they would be kept; false (after telling the pilot) when the
     // envelope does not read.
     bool readLimits(Window& window, AircraftProfile& limits) {
-        EnvelopeReading envelope = readEnvelope(window.text(kEnvelopeId));
+        EnvelopeReading envelope = readEnvelope(window.text(kEnvelope));
         if (envelope.error != EnvelopeError::None) {
             window.message(envelopeMessage(envelope));
             return false;
@@ -175,7 +177,7 @@ class AircraftDialog : public WindowProc {
 
     // The name field's text when it may name a profile (except: the profile being renamed).
     std::optional<std::string> checkedName(Window& window, std::optional<std::size_t> except) {
-        std::string name = trimAircraftName(window.text(kAircraftNameId));
+        std::string name = trimAircraftName(window.text(kName));
         const AircraftNameError error = checkAircraftName(fleet_, name, except);
         if (error != AircraftNameError::None) {
             window.message(nameMessage(error));
@@ -191,7 +193,7 @@ class AircraftDialog : public WindowProc {
         }
         AircraftProfile limits;
         if (!readLimits(window, limits)) {
-            window.setText(kAircraftListId, current().name);
+            window.setText(kList, current().name);
             return;
         }
         keepLimits(limits);

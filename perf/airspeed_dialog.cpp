@@ -8,6 +8,7 @@
 // take effect at the driving field's next notification. After every notification, from any
 // control, the speed-of-sound line follows the temperature field.
 #include "perf/airspeed.hpp"
+#include "res/ids.hpp"
 #include "shell/dialogs.hpp"
 #include "shell/help.hpp"
 
@@ -15,13 +16,7 @@ namespace orvane {
 
 namespace {
 
-constexpr int kAltitude = 1055;
-constexpr int kTemperature = 1020;
-constexpr int kTas = 1057;
-constexpr int kRas = 1058;
-constexpr int kMach = 1059;
-constexpr int kTemperatureLabel = 1056;
-constexpr int kSpeedOfSoundLine = 1064;
+using namespace ctl::airspeed;
 
 constexpr const char* kHelpFile = "airspeed.htp";
 
@@ -89,7 +84,7 @@ class AirspeedDialog : public WindowProc {
         if (field != 0 && field == drivingField_) {
             convert(window, static_cast<SpeedField>(field), air);
         }
-        window.setText(kSpeedOfSoundLine, formatSpeedOfSound(displayedSpeedOfSound(air.tempC)));
+        window.setText(kSpeedOfSound, formatSpeedOfSound(displayedSpeedOfSound(air.tempC)));
     }
 
     bool onHelp(Window&) override {

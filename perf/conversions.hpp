@@ -12,6 +12,8 @@
 #include <span>
 #include <string>
 
+#include "res/ids.hpp"
+
 namespace orvane {
 
 enum class ConversionCategory {
@@ -40,19 +42,19 @@ struct ConversionCategoryInfo {
 // way round.
 // clang-format off
 inline constexpr std::array<ConversionCategoryInfo, 7> conversionCategories{{
-    {ConversionCategory::Volume, 1017, "Volume", 3,
+    {ConversionCategory::Volume, ctl::conversions::kVolume, "Volume", 3,
      {"Litres (ltr)", "Imp Galls (img)", "US Galls (usg)", nullptr, nullptr, nullptr}},
-    {ConversionCategory::Weight, 1018, "Weight", 2,
+    {ConversionCategory::Weight, ctl::conversions::kWeight, "Weight", 2,
      {"Pounds (lb)", "Kilogram (kg)", nullptr, nullptr, nullptr, nullptr}},
-    {ConversionCategory::Distance, 1020, "Distance", 3,
+    {ConversionCategory::Distance, ctl::conversions::kDistance, "Distance", 3,
      {"Nautical mile (nm)", "Statute mile (sm)", "Kilometre (km)", nullptr, nullptr, nullptr}},
-    {ConversionCategory::Temperature, 1021, "Temperature", 2,
+    {ConversionCategory::Temperature, ctl::conversions::kTemperature, "Temperature", 2,
      {"Celsius (°C)", "Fahrenheit (°F)", nullptr, nullptr, nullptr, nullptr}},
-    {ConversionCategory::Pressure, 1022, "Pressure", 2,
+    {ConversionCategory::Pressure, ctl::conversions::kPressure, "Pressure", 2,
      {"millibar (mb)", "inches (in)", nullptr, nullptr, nullptr, nullptr}},
-    {ConversionCategory::Airspeed, 1023, "Airspeed", 3,
+    {ConversionCategory::Airspeed, ctl::conversions::kAirspeed, "Airspeed", 3,
      {"Knots (kt)", "Miles/Hour (mph)", "Km/Hour (kph)", nullptr, nullptr, nullptr}},
-    {ConversionCategory::VolumeToWeight, 1024, "Volume to Weight", 6,
+    {ConversionCategory::VolumeToWeight, ctl::conversions::kVolumeToWeight, "Volume to Weight", 6,
      {"Litres (ltr)", "US Gallons (usg)", "Imp Gallons (img)", "Pounds (lb)", "Kilograms (kg)",
       "Specific gravity (sg)"}},
 }};

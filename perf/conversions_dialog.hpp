@@ -4,6 +4,7 @@
 #include <array>
 
 #include "perf/conversions.hpp"
+#include "res/ids.hpp"
 
 namespace orvane {
 
@@ -15,12 +16,12 @@ struct ConversionRowControls {
 
 // Rows 1 to 6, row 1 first.
 inline constexpr std::array<ConversionRowControls, kConversionRows> conversionRowControls{{
-    {1019, 1008},
-    {1005, 1009},
-    {1006, 1010},
-    {1007, 1011},
-    {1025, 1026},
-    {1012, 1013},
+    {ctl::conversions::kRow1, ctl::conversions::kRow1Unit},
+    {ctl::conversions::kRow2, ctl::conversions::kRow2Unit},
+    {ctl::conversions::kRow3, ctl::conversions::kRow3Unit},
+    {ctl::conversions::kRow4, ctl::conversions::kRow4Unit},
+    {ctl::conversions::kRow5, ctl::conversions::kRow5Unit},
+    {ctl::conversions::kRow6, ctl::conversions::kRow6Unit},
 }};
 
 // The help page of the calculator.

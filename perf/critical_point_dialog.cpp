@@ -4,20 +4,16 @@
 #include "calc/numbers.hpp"
 #include "perf/critical_point.hpp"
 #include "perf/leg_dialog.hpp"
+#include "res/ids.hpp"
 
 namespace orvane {
 
 namespace {
 
-constexpr int kTotalDistance = 1064;
-constexpr int kCourse = 1020;
-constexpr int kWindDirection = 1021;
-constexpr int kWindSpeed = 1022;
-constexpr int kFullPowerTas = 1023;
-constexpr int kReducedPowerTas = 1024;
+using namespace ctl::critical_point;
 
 constexpr LegDialogControls kControls = {
-    kCourse, kWindDirection, kWindSpeed, kFullPowerTas, 1034, 1080, 1081, "critp.htp",
+    kCourse, kWindDirection, kWindSpeed, kFullPowerTas, kCalculate, kDistance, kTime, "critp.htp",
 };
 
 class CriticalPointDialog : public LegDialog {

@@ -8,25 +8,16 @@
 #include "calc/numbers.hpp"
 #include "perf/leg_dialog.hpp"
 #include "perf/point_of_no_return.hpp"
+#include "res/ids.hpp"
 
 namespace orvane {
 
 namespace {
 
-constexpr int kFullPower = 1090;
-constexpr int kFailedEngine = 1091;
-constexpr int kEndurance = 1083;
-constexpr int kReducedPowerTas = 1094;
-constexpr int kCourse = 1085;
-constexpr int kWindDirection = 1087;
-constexpr int kWindSpeed = 1089;
-constexpr int kNormalTas = 1093;
-constexpr int kUsableFuel = 1099;
-constexpr int kNormalFlow = 1096;
-constexpr int kReducedPowerFlow = 1097;
+using namespace ctl::point_of_no_return;
 
 constexpr LegDialogControls kControls = {
-    kCourse, kWindDirection, kWindSpeed, kNormalTas, 1101, 1105, 1103, "pnr.htp",
+    kCourse, kWindDirection, kWindSpeed, kNormalTas, kCalculate, kDistance, kTime, "pnr.htp",
 };
 constexpr const char* kInvalidTimeMessage = "Invalid time format";
 
@@ -34,11 +25,17 @@ enum class PnrMode { FullPower, FailedEngine };
 
 // The controls seen only in one mode (fields with their labels, and the fuel frame); every other
 // control is seen in both.
-constexpr int kFullPowerOnly[] = {1082, kEndurance};
+constexpr int kFullPowerOnly[] = {kEnduranceLabel, kEndurance};
 constexpr int kFailedEngineOnly[] = {
-    1100, kReducedPowerTas,  // reduced-power TAS, where the endurance is
-    1113,                    // "Fuel" frame
-    1098, kUsableFuel,      1095, kNormalFlow, 1070, kReducedPowerFlow,
+    kReducedPowerTasLabel,
+    kReducedPowerTas,  // where the endurance is
+    kFuelFrame,
+    kUsableFuelLabel,
+    kUsableFuel,
+    kNormalFlowLabel,
+    kNormalFlow,
+    kReducedPowerFlowLabel,
+    kReducedPowerFlow,
 };
 
 class PointOfNoReturnDialog : public LegDialog {

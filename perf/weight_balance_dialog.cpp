@@ -6,14 +6,16 @@
 #include "perf/weight_balance_dialog.hpp"
 
 #include "calc/numbers.hpp"
-#include "perf/aircraft_dialog.hpp"
 #include "perf/envelope.hpp"
+#include "res/ids.hpp"
 #include "shell/dialogs.hpp"
 #include "shell/help.hpp"
 
 namespace orvane {
 
 namespace {
+
+using namespace ctl::weight_balance;
 
 // Whether the control is one of the sixteen weight and arm fields. The moments and totals are
 // written by the sheet itself: their change notifications must not recalculate (they would
@@ -78,9 +80,9 @@ class WeightBalanceDialog : public WindowProc {
             window.setText(weightBalanceStations[i].momentId,
                            formatReal(kMomentFormat, wb.moments[i]));
         }
-        window.setText(kTotalWeightId, formatReal(kTotalFormat, wb.totalWeight));
-        window.setText(kTotalMomentId, formatReal(kTotalFormat, wb.totalMoment));
-        window.setText(kCentreOfGravityId, formatReal(kCentreOfGravityFormat, wb.centreOfGravity));
+        window.setText(kTotalWeight, formatReal(kTotalFormat, wb.totalWeight));
+        window.setText(kTotalMoment, formatReal(kTotalFormat, wb.totalMoment));
+        window.setText(kCentreOfGravity, formatReal(kCentreOfGravityFormat, wb.centreOfGravity));
         storeFinite(summary_.takeOffWeight, wb.totalWeight);
         storeFinite(summary_.centreOfGravity, wb.centreOfGravity);
         // Whether the current aircraft may fly so loaded.
@@ -90,8 +92,8 @@ class WeightBalanceDialog : public WindowProc {
             maxTakeOffWeight = fleet_.profiles[fleet_.current].maxTakeOffWeight;
             envelope = fleet_.profiles[fleet_.current].envelope;
         }
-        window.setText(kLoadingStatusId, loadingStatus(wb.totalWeight, wb.centreOfGravity,
-                                                       maxTakeOffWeight, envelope));
+        window.setText(kLoadingStatus, loadingStatus(wb.totalWeight, wb.centreOfGravity,
+                                                     maxTakeOffWeight, envelope));
     }
 
     // OK: the basic weight truncated to whole units (a value that is not a number or does not

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "perf/weight_balance.hpp"
+#include "res/ids.hpp"
 #include "shell/run_state.hpp"
 
 namespace orvane {
@@ -20,23 +21,22 @@ struct WeightBalanceStation {
 
 // In calculation order; the first row's weight is the aircraft's basic weight (whole units in
 // DefaultData::basicWeight).
+namespace weight_balance_rows {
+using namespace ctl::weight_balance;
 // clang-format off
 inline constexpr std::array<WeightBalanceStation, kWeightBalanceStations> weightBalanceStations{{
-    {"Basic", 1074, 1075, 1013, &DefaultData::basicArm},
-    {"Fuel",  1020, 1076, 1014, &DefaultData::fuelArm},
-    {"Row1",  1021, 1077, 1015, &DefaultData::row1Arm},
-    {"Row2",  1022, 1008, 1016, &DefaultData::row2Arm},
-    {"Row3",  1023, 1009, 1017, &DefaultData::row3Arm},
-    {"Bags1", 1024, 1010, 1018, &DefaultData::bags1Arm},
-    {"Bags2", 1078, 1011, 1027, &DefaultData::bags2Arm},
-    {"Aux",   1026, 1079, 1028, &DefaultData::auxArm},
+    {"Basic", kBasicWeight, kBasicArm, kBasicMoment, &DefaultData::basicArm},
+    {"Fuel",  kFuelWeight, kFuelArm, kFuelMoment, &DefaultData::fuelArm},
+    {"Row1",  kRow1Weight, kRow1Arm, kRow1Moment, &DefaultData::row1Arm},
+    {"Row2",  kRow2Weight, kRow2Arm, kRow2Moment, &DefaultData::row2Arm},
+    {"Row3",  kRow3Weight, kRow3Arm, kRow3Moment, &DefaultData::row3Arm},
+    {"Bags1", kBags1Weight, kBags1Arm, kBags1Moment, &DefaultData::bags1Arm},
+    {"Bags2", kBags2Weight, kBags2Arm, kBags2Moment, &DefaultData::bags2Arm},
+    {"Aux",   kAuxWeight, kAuxArm, kAuxMoment, &DefaultData::auxArm},
 }};
 // clang-format on
-
-// The totals below the table (read-only).
-inline constexpr int kTotalWeightId = 1071;
-inline constexpr int kTotalMomentId = 1072;
-inline constexpr int kCentreOfGravityId = 1073;
+}  // namespace weight_balance_rows
+using weight_balance_rows::weightBalanceStations;
 
 // Arms are held in tenths of the arm unit and shown in whole units with one decimal.
 inline constexpr double kArmShownPerHeld = 0.1;

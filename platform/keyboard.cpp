@@ -3,6 +3,7 @@
 #include <array>
 #include <span>
 
+#include "res/ids.hpp"
 #include "res/menu.hpp"
 
 namespace orvane {
@@ -32,37 +33,40 @@ struct ExplicitName {
     const char* name;
 };
 
+namespace gc = ctl::great_circle;
+namespace sun = ctl::sunrise_sunset;
+
 constexpr ExplicitName kExplicitNames[] = {
-    {154, 1047, "From latitude hemisphere"},
-    {154, 1037, "From latitude degrees"},
-    {154, 1038, "From latitude minutes"},
-    {154, 1039, "From latitude hundredths of a minute"},
-    {154, 1048, "From longitude hemisphere"},
-    {154, 1040, "From longitude degrees"},
-    {154, 1041, "From longitude minutes"},
-    {154, 1042, "From longitude hundredths of a minute"},
-    {154, 1046, "To latitude hemisphere"},
-    {154, 1033, "To latitude degrees"},
-    {154, 1035, "To latitude minutes"},
-    {154, 1036, "To latitude hundredths of a minute"},
-    {154, 1045, "To longitude hemisphere"},
-    {154, 1043, "To longitude degrees"},
-    {154, 1029, "To longitude minutes"},
-    {154, 1030, "To longitude hundredths of a minute"},
-    {154, 1031, "Great circle initial course"},
-    {154, 1032, "Great circle distance"},
-    {154, 1044, "Rhumb line course"},
-    {154, 1054, "Rhumb line distance"},
-    {120, 1030, "Elapsed time"},
-    {160, 1201, "Aircraft"},
-    {153, 1047, "Latitude hemisphere"},
-    {153, 1037, "Latitude degrees"},
-    {153, 1038, "Latitude minutes"},
-    {153, 1039, "Latitude hundredths of a minute"},
-    {153, 1048, "Longitude hemisphere"},
-    {153, 1040, "Longitude degrees"},
-    {153, 1041, "Longitude minutes"},
-    {153, 1042, "Longitude hundredths of a minute"},
+    {dlg::kGreatCircle, gc::kFromLatitudeHemisphere, "From latitude hemisphere"},
+    {dlg::kGreatCircle, gc::kFromLatitudeDegrees, "From latitude degrees"},
+    {dlg::kGreatCircle, gc::kFromLatitudeMinutes, "From latitude minutes"},
+    {dlg::kGreatCircle, gc::kFromLatitudeHundredths, "From latitude hundredths of a minute"},
+    {dlg::kGreatCircle, gc::kFromLongitudeHemisphere, "From longitude hemisphere"},
+    {dlg::kGreatCircle, gc::kFromLongitudeDegrees, "From longitude degrees"},
+    {dlg::kGreatCircle, gc::kFromLongitudeMinutes, "From longitude minutes"},
+    {dlg::kGreatCircle, gc::kFromLongitudeHundredths, "From longitude hundredths of a minute"},
+    {dlg::kGreatCircle, gc::kToLatitudeHemisphere, "To latitude hemisphere"},
+    {dlg::kGreatCircle, gc::kToLatitudeDegrees, "To latitude degrees"},
+    {dlg::kGreatCircle, gc::kToLatitudeMinutes, "To latitude minutes"},
+    {dlg::kGreatCircle, gc::kToLatitudeHundredths, "To latitude hundredths of a minute"},
+    {dlg::kGreatCircle, gc::kToLongitudeHemisphere, "To longitude hemisphere"},
+    {dlg::kGreatCircle, gc::kToLongitudeDegrees, "To longitude degrees"},
+    {dlg::kGreatCircle, gc::kToLongitudeMinutes, "To longitude minutes"},
+    {dlg::kGreatCircle, gc::kToLongitudeHundredths, "To longitude hundredths of a minute"},
+    {dlg::kGreatCircle, gc::kInitialCourse, "Great circle initial course"},
+    {dlg::kGreatCircle, gc::kGreatCircleDistance, "Great circle distance"},
+    {dlg::kGreatCircle, gc::kRhumbCourse, "Rhumb line course"},
+    {dlg::kGreatCircle, gc::kRhumbDistance, "Rhumb line distance"},
+    {dlg::kStopwatch, ctl::stopwatch::kElapsed, "Elapsed time"},
+    {dlg::kAircraft, ctl::aircraft::kList, "Aircraft"},
+    {dlg::kSunriseSunset, sun::kLatitudeHemisphere, "Latitude hemisphere"},
+    {dlg::kSunriseSunset, sun::kLatitudeDegrees, "Latitude degrees"},
+    {dlg::kSunriseSunset, sun::kLatitudeMinutes, "Latitude minutes"},
+    {dlg::kSunriseSunset, sun::kLatitudeHundredths, "Latitude hundredths of a minute"},
+    {dlg::kSunriseSunset, sun::kLongitudeHemisphere, "Longitude hemisphere"},
+    {dlg::kSunriseSunset, sun::kLongitudeDegrees, "Longitude degrees"},
+    {dlg::kSunriseSunset, sun::kLongitudeMinutes, "Longitude minutes"},
+    {dlg::kSunriseSunset, sun::kLongitudeHundredths, "Longitude hundredths of a minute"},
 };
 
 // How far apart (dialog units) a label's edge and its field's may be and still belong together.

@@ -1,4 +1,5 @@
 // The disclaimer shown at every start: Accept goes on, EXIT ends the program.
+#include "res/ids.hpp"
 #include "shell/dialogs.hpp"
 
 namespace orvane {
@@ -13,9 +14,9 @@ constexpr const char* kTexts[] = {
     "Kelbrin Software accepts NO LIABILITY for loss, damage or injury that may be a consequence "
     "of use of this software",
 };
-constexpr int kTextIds[] = {1116, 1002, 1003};
-constexpr int kAccept = 1;
-constexpr int kExit = 2;
+using namespace ctl::disclaimer;
+
+constexpr int kTextIds[] = {kWarning, kNoValidation, kNoLiability};
 
 class DisclaimerDialog : public WindowProc {
   public:

@@ -2,18 +2,14 @@
 // model of the magnetic variation. A choice takes effect at once for every calculator opened
 // afterwards; the settings store keeps it when the program ends.
 #include "geo/magnetic_model.hpp"
+#include "res/ids.hpp"
 #include "shell/dialogs.hpp"
 
 namespace orvane {
 
 namespace {
 
-constexpr int kFahrenheit = 1111;
-constexpr int kCelsius = 1112;
-constexpr int kInches = 1113;
-constexpr int kMillibars = 1114;
-constexpr int kRegionalVariation = 1120;
-constexpr int kWorldVariation = 1121;
+using namespace ctl::preferences;
 
 class PreferencesDialog : public WindowProc {
   public:

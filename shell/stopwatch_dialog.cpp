@@ -8,15 +8,15 @@
 #include <cstdint>
 
 #include "calc/numbers.hpp"
+#include "res/ids.hpp"
 #include "shell/dialogs.hpp"
 
 namespace orvane {
 
 namespace {
 
-constexpr int kElapsedField = 1030;
-constexpr int kStartButton = 1031;
-constexpr int kStopButton = 1032;
+using namespace ctl::stopwatch;
+
 constexpr int kTickTimer = 2;
 constexpr int kTickMs = 975;
 
@@ -34,19 +34,19 @@ class StopwatchDialog : public WindowProc {
     // Opening shows zero and runs no timer, whatever the watch showed when it was last closed.
     void onOpen(Window& window) override {
         state_.running = false;
-        window.setText(kElapsedField, formatElapsed(0));
+        window.setText(kElapsed, formatElapsed(0));
     }
 
     void onCommand(Window& window, int id, int) override {
         switch (id) {
-            case kStartButton:
+            case kStart:
                 // Start while running begins again from zero.
                 state_.running = true;
                 state_.startSeconds = platform_.monotonicSeconds();
                 show(window, 0);
                 window.startTimer(kTickTimer, kTickMs);
                 break;
-            case kStopButton:
+            case kStop:
                 window.stopTimer(kTickTimer);
                 state_.running = false;
                 break;
@@ -76,7 +76,7 @@ class StopwatchDialog : public WindowProc {
   private:
     void show(Window& window, std::int64_t seconds) {
         state_.shownSeconds = seconds;
-        window.setText(kElapsedField, formatElapsed(seconds));
+        window.setText(kElapsed, formatElapsed(seconds));
     }
 
     StopwatchState& state_;

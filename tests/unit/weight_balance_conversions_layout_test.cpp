@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "perf/aircraft_dialog.hpp"
 #include "perf/conversions_dialog.hpp"
 #include "perf/weight_balance_dialog.hpp"
+#include "res/ids.hpp"
 #include "res/templates.hpp"
 
 namespace orvane {
@@ -117,7 +117,7 @@ TEST(WeightBalanceLayout, SheetAndAircraftDialogKeepToTheDialogArea) {
 TEST(WeightBalanceLayout, StatusLineStandsUnderTheTotalsWithRoomForBothFaults) {
     const DialogTemplate* t = findDialogTemplate(150);
     ASSERT_NE(t, nullptr);
-    const ControlTemplate* status = findControl(*t, kLoadingStatusId);
+    const ControlTemplate* status = findControl(*t, ctl::weight_balance::kLoadingStatus);
     ASSERT_NE(status, nullptr);
     EXPECT_EQ(status->kind, ControlKind::Static);
     for (const ControlTemplate& c : t->controls) {
@@ -134,7 +134,7 @@ TEST(AircraftLayout, ListButtonsFieldsAndPictureFromTopToBottom) {
     const DialogTemplate* t = findDialogTemplate(160);
     ASSERT_NE(t, nullptr);
     EXPECT_STREQ(t->caption, "Aircraft");
-    const ControlTemplate* list = findControl(*t, kAircraftListId);
+    const ControlTemplate* list = findControl(*t, ctl::aircraft::kList);
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->kind, ControlKind::Combo);
     EXPECT_NE(list->style & cs::kSorted, 0u);
@@ -142,8 +142,9 @@ TEST(AircraftLayout, ListButtonsFieldsAndPictureFromTopToBottom) {
     const struct {
         int id;
         const char* text;
-    } buttons[] = {
-        {kAircraftNewId, "New"}, {kAircraftRenameId, "Rename"}, {kAircraftDeleteId, "Delete"}};
+    } buttons[] = {{ctl::aircraft::kNew, "New"},
+                   {ctl::aircraft::kRename, "Rename"},
+                   {ctl::aircraft::kDelete, "Delete"}};
     int right = 0;
     for (const auto& b : buttons) {
         const ControlTemplate* button = findControl(*t, b.id);
@@ -157,7 +158,8 @@ TEST(AircraftLayout, ListButtonsFieldsAndPictureFromTopToBottom) {
     const struct {
         const char* label;
         int field;
-    } rows[] = {{"Name", kAircraftNameId}, {"Max take-off wt", kMaxTakeOffWeightId}};
+    } rows[] = {{"Name", ctl::aircraft::kName},
+                {"Max take-off wt", ctl::aircraft::kMaxTakeOffWeight}};
     for (const auto& row : rows) {
         const ControlTemplate* label = findStatic(*t, row.label);
         const ControlTemplate* field = findControl(*t, row.field);
@@ -166,10 +168,10 @@ TEST(AircraftLayout, ListButtonsFieldsAndPictureFromTopToBottom) {
         EXPECT_TRUE(sameLine(*label, *field)) << row.label;
         EXPECT_LE(label->x + label->width, field->x) << row.label;
     }
-    const ControlTemplate* envelope = findControl(*t, kEnvelopeId);
+    const ControlTemplate* envelope = findControl(*t, ctl::aircraft::kEnvelope);
     ASSERT_TRUE(editable(envelope));
     EXPECT_NE(envelope->style & cs::kAutoScroll, 0u);  // sixteen points are longer than the field
-    const ControlTemplate* picture = findControl(*t, kEnvelopePictureId);
+    const ControlTemplate* picture = findControl(*t, ctl::aircraft::kEnvelopePicture);
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->kind, ControlKind::Static);
     EXPECT_NE(picture->style & cs::kOwnerDraw, 0u);
@@ -228,9 +230,9 @@ TEST(WeightBalanceLayout, ColumnHeadingsStandAboveTheirColumnsAndTotalsSitInTheF
     const struct {
         const char* label;
         int field;
-    } totals[] = {{"Total Weight", kTotalWeightId},
-                  {"Total Moment", kTotalMomentId},
-                  {"Center of Gravity", kCentreOfGravityId}};
+    } totals[] = {{"Total Weight", ctl::weight_balance::kTotalWeight},
+                  {"Total Moment", ctl::weight_balance::kTotalMoment},
+                  {"Center of Gravity", ctl::weight_balance::kCentreOfGravity}};
     for (const auto& total : totals) {
         const ControlTemplate* label = findStatic(*t, total.label);
         const ControlTemplate* field = findControl(*t, total.field);

@@ -20,6 +20,7 @@
 #include "calc/numbers.hpp"
 #include "platform/file_registry.hpp"
 #include "platform/headless/headless_host.hpp"
+#include "res/ids.hpp"
 #include "res/templates.hpp"
 #include "shell/command_table.hpp"
 #include "shell/main_window.hpp"
@@ -32,12 +33,6 @@ namespace orvane::monkey {
 namespace {
 
 constexpr int kMainWindow = 0;
-constexpr int kSplash = 118;
-constexpr int kDisclaimer = 155;
-constexpr int kDisclaimerAccept = 1;
-constexpr int kDisclaimerExit = 2;
-constexpr int kExitCommand = 40002;
-constexpr int kHelpCommand = 40036;
 constexpr std::size_t kActionsKept = 40;  // shown before a failure
 
 // The settings store's own messages: with a sound disk none may appear.
@@ -403,16 +398,16 @@ void Monkey::act() {
 }
 
 void Monkey::windDown(int top) {
-    if (top == kSplash) {
+    if (top == dlg::kSplash) {
         play("tap");
         host_.tap();
-    } else if (top == kDisclaimer) {
+    } else if (top == dlg::kDisclaimer) {
         play("click 1");
-        host_.click(kDisclaimerAccept);
+        host_.click(ctl::disclaimer::kAccept);
     } else if (top == kMainWindow) {
-        play("menu 40002");
+        play("menu " + std::to_string(cmd::kExit));
         ending_ = Ending::Saving;
-        host_.menu(kExitCommand);
+        host_.menu(cmd::kExit);
     } else {
         check(++windDownTries_ <= 6,
               "dialog " + std::to_string(top) + " does not close with Done or the close box");
@@ -437,8 +432,8 @@ void Monkey::actOnMain() {
         play("menu " + std::to_string(command));
         host_.menu(command);
     } else if (roll < 84) {
-        play("menu 40036");
-        host_.menu(kHelpCommand);
+        play("menu " + std::to_string(cmd::kHelp));
+        host_.menu(cmd::kHelp);
     } else if (roll < 87) {
         play("repaint");
         host_.repaint();
@@ -454,9 +449,9 @@ void Monkey::actOnMain() {
         play("tap");
         host_.tap();
     } else if (roll < 95) {
-        play("menu 40002");
+        play("menu " + std::to_string(cmd::kExit));
         ending_ = Ending::Saving;
-        host_.menu(kExitCommand);
+        host_.menu(cmd::kExit);
     } else if (roll < 98) {
         play("key ctrl+q");
         ending_ = Ending::Saving;
@@ -475,7 +470,7 @@ void Monkey::typeInto(int id, const std::string& text) {
 }
 
 void Monkey::actInDialog(int templateId) {
-    if (templateId == kSplash) {
+    if (templateId == dlg::kSplash) {
         if (chance(80)) {
             play("tap");
             host_.tap();
@@ -485,14 +480,14 @@ void Monkey::actInDialog(int templateId) {
         }
         return;
     }
-    if (templateId == kDisclaimer) {
+    if (templateId == dlg::kDisclaimer) {
         if (chance(4)) {
             play("click 2");
             ending_ = Ending::WithoutSaving;
-            host_.click(kDisclaimerExit);
+            host_.click(ctl::disclaimer::kExit);
         } else {
             play("click 1");
-            host_.click(kDisclaimerAccept);
+            host_.click(ctl::disclaimer::kAccept);
         }
         return;
     }
@@ -635,7 +630,8 @@ void Monkey::checkScreen() {
         }
         // The aircraft's name, in the list and the name field, is the pilot's text from an
         // earlier opening.
-        const bool aircraftName = top == 160 && (c.id == 1201 || c.id == 1205);
+        const bool aircraftName =
+            top == dlg::kAircraft && (c.id == ctl::aircraft::kList || c.id == ctl::aircraft::kName);
         if (typedHere || aircraftName) {
             continue;
         }
