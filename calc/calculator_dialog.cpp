@@ -597,4 +597,12 @@ std::unique_ptr<WindowProc> makeCalculatorDialog(DialogContext& context) {
     return std::make_unique<CalculatorDialog>(context);
 }
 
+std::vector<int> calculatorModeCommands() {
+    std::vector<int> commands;
+    for (const Mode& m : kModes) {
+        commands.push_back(m.command);
+    }
+    return commands;
+}
+
 }  // namespace orvane

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/platform.hpp"
 #include "shell/run_state.hpp"
@@ -32,6 +33,9 @@ std::unique_ptr<WindowProc> makePointOfNoReturnDialog(DialogContext&);  // 151
 std::unique_ptr<WindowProc> makeWeightBalanceDialog(DialogContext&);    // 150
 std::unique_ptr<WindowProc> makeConversionsDialog(DialogContext&);      // 119
 std::unique_ptr<WindowProc> makeAircraftDialog(DialogContext&);         // 160
+
+// The menu commands the calculator dialog has a mode for, in the mode table's order.
+std::vector<int> calculatorModeCommands();
 
 // The text of the world model's choice in Preferences on a given date: "World model (WMM-2025)"
 // with the name from the coefficient file, ", out of date" added outside the model's five
