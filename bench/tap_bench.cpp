@@ -11,6 +11,7 @@
 
 #include "bench/bench.hpp"
 #include "platform/headless/headless_host.hpp"
+#include "res/ids.hpp"
 #include "shell/main_window.hpp"
 #include "shell/run_state.hpp"
 
@@ -113,24 +114,31 @@ Step pick(int id, const char* entry) {
     return [id, entry](HeadlessHost& h) { h.pick(id, entry); };
 }
 
+namespace gc = ctl::great_circle;
+namespace calc = ctl::calculator;
+
 const std::vector<TapCase>& tapCases() {
     static const std::vector<TapCase> cases = {
         // London to New York: great circle, rhumb line, the variation, five results written and
         // the route and home position stored.
         {"great circle Calculate",
-         40013,
-         {type(1037, "51"), type(1038, "28"), type(1039, "00"), type(1040, "000"), type(1041, "27"),
-          type(1042, "00"), type(1033, "40"), type(1035, "38"), type(1036, "00"), type(1043, "073"),
-          type(1029, "47"), type(1030, "00")},
-         1034,
-         1031,
+         cmd::kGreatCircle,
+         {type(gc::kFromLatitudeDegrees, "51"), type(gc::kFromLatitudeMinutes, "28"),
+          type(gc::kFromLatitudeHundredths, "00"), type(gc::kFromLongitudeDegrees, "000"),
+          type(gc::kFromLongitudeMinutes, "27"), type(gc::kFromLongitudeHundredths, "00"),
+          type(gc::kToLatitudeDegrees, "40"), type(gc::kToLatitudeMinutes, "38"),
+          type(gc::kToLatitudeHundredths, "00"), type(gc::kToLongitudeDegrees, "073"),
+          type(gc::kToLongitudeMinutes, "47"), type(gc::kToLongitudeHundredths, "00")},
+         gc::kCalculate,
+         gc::kInitialCourse,
          "287.9\u00b0"},
         // 120 kt on 090 with 20 kt from 180: heading and ground speed written and stored.
         {"heading and ground speed Calculate",
-         40011,
-         {type(1016, "120"), pick(1038, "090"), pick(1039, "180"), type(1040, "20")},
-         1004,
-         1012,
+         cmd::kHeadingGroundSpeed,
+         {type(calc::kFirstInput, "120"), pick(calc::kSecondInput, "090"),
+          pick(calc::kThirdInput, "180"), type(calc::kFourthInput, "20")},
+         calc::kCalculate,
+         calc::kFirstResult,
          "100\u00b0"},
     };
     return cases;
