@@ -10,9 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/help_viewer.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/memory_registry.hpp"
 #include "platform/platform.hpp"
+#include "platform/scripted_date.hpp"
 
 namespace orvane {
 
@@ -56,8 +58,23 @@ inline std::vector<std::string> panelLines(const std::vector<DrawCall>& calls) {
     return panelLines(drawn);
 }
 
+// The world a script sets around the program is the same on both hosts: the date on the
+// scripted clock, the locale, the store, the data files and the help viewer. The hosts add the
+// windows and the clock that moves (scriptedNow).
 class ScriptedHost : public Platform {
   public:
+    ScriptedHost();
+
+    // Platform: the scripted world.
+    Registry& registry() final { return *store_; }
+    Date utcDate() final { return date_.at(scriptedNow()); }
+    double monotonicSeconds() final { return scriptedNow(); }
+    std::string currencySymbol() final { return currency_; }
+    std::string shortDateOrder() final { return dateOrder_; }
+    std::optional<std::string> readDataFile(std::string_view name, std::size_t maxBytes) final;
+    // The only program the program starts is its help viewer, kept one at a time.
+    bool startProcess(std::string_view program, std::string_view argument) final;
+
     virtual void setActionSource(ActionSource* source) = 0;
     // Called with the text of every message box as it appears (the host confirms it).
     std::function<void(const std::string&)> onMessageBox;
@@ -66,18 +83,20 @@ class ScriptedHost : public Platform {
     std::function<bool(const std::string&)> onQuestion;
 
     // The world.
-    virtual void setDate(Date date) = 0;
-    virtual void setCurrency(std::string symbol) = 0;
-    virtual void setDateOrder(std::string order) = 0;
-    virtual void setHelpViewerMissing(bool missing) = 0;
+    void setDate(Date date) { date_.set(date, scriptedNow()); }
+    void setCurrency(std::string symbol) { currency_ = std::move(symbol); }
+    void setDateOrder(std::string order) { dateOrder_ = std::move(order); }
+    // A missing viewer cannot be started; one already open still shows the pages asked for.
+    void setHelpViewerMissing(bool missing) { helpViewerMissing_ = missing; }
+    // The pilot closes the help viewer's window.
+    void closeHelpViewer() { helpWindow_.open = false; }
     // The store the program loads from and saves to (the host does not own it).
-    virtual void setStore(MemoryRegistry* store) = 0;
+    void setStore(MemoryRegistry* store) { store_ = store ? store : &ownStore_; }
     // The program's data file name is the file at path (nothing: the program finds none). A name
     // never set is not found either; the user's own data folder is never looked in.
     void setDataFile(const std::string& name, std::optional<std::string> path) {
         dataFiles_[name] = std::move(path);
     }
-    std::optional<std::string> readDataFile(std::string_view name, std::size_t maxBytes) final;
     // Lets time pass, delivering the timer messages that fall due, in order.
     virtual void elapse(double seconds) = 0;
     // Delivers a running timer's message count times without moving the clock.
@@ -117,7 +136,17 @@ class ScriptedHost : public Platform {
     virtual std::vector<std::string> listEntries(int id) const = 0;
     virtual std::string describeTop() const = 0;
     virtual std::vector<DrawCall> lastMainPaint() const = 0;
-    virtual std::vector<std::string> startedProcesses() const = 0;  // "program argument" each
+    // The help viewer's window as the pilot sees it: open or not, the page it shows (its
+    // argument), how often it came to the front with a new page, the zoom its text follows.
+    struct HelpWindow {
+        bool open = false;
+        std::string page;
+        int raised = 0;
+        double zoom = 1.0;
+    };
+    const HelpWindow& helpWindow() const { return helpWindow_; }
+    // How many help viewers were started in this run.
+    int helpViewersStarted() const { return helpViewersStarted_; }
     // The name assistive technology announces for a control of the top window.
     virtual std::string accessibleName(int id) const = 0;
     // The summary panel's lines as assistive technology reads them.
@@ -127,9 +156,30 @@ class ScriptedHost : public Platform {
     // text fits its control (the headless host has no fonts and checks the geometry only).
     virtual std::vector<std::string> layoutFaults(bool& textChecked) = 0;
     // Saves a picture of the screen; false when the host cannot.
-    virtual bool shot(const std::string& file) = 0;
+    // control: only that control of the top window, cut from the same picture (0: all).
+    virtual bool shot(const std::string& file, int control) = 0;
+
+  protected:
+    // The time on the scripted clock, in seconds since the host was made.
+    virtual double scriptedNow() const = 0;
+    // The main window's zoom changed (a script's zoom, or the pilot's keys): an open help
+    // viewer follows it.
+    void zoomChanged(double zoom) {
+        zoom_ = zoom;
+        helpViewers_.setZoom(zoom);
+    }
 
   private:
+    MemoryRegistry ownStore_;
+    MemoryRegistry* store_ = &ownStore_;
+    ScriptedDate date_{Date{2026, 12, 9}, 0.0};
+    std::string currency_ = "$";
+    std::string dateOrder_ = "0";
+    bool helpViewerMissing_ = false;
+    double zoom_ = 1.0;
+    HelpWindow helpWindow_;
+    int helpViewersStarted_ = 0;
+    OneHelpViewer helpViewers_;
     std::map<std::string, std::optional<std::string>, std::less<>> dataFiles_;
 };
 

@@ -4,11 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "platform/help_viewer.hpp"
 #include "platform/platform.hpp"
 
 namespace orvane {
 
-inline constexpr const char* kHelpViewer = "orvane-help";
 inline constexpr const char* kMainHelpFile = "orvane.htc";
 
 // The viewer's argument for a help file: "file:\windows\" and the file name.

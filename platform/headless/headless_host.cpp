@@ -376,15 +376,6 @@ void HeadlessHost::paintWindow(HeadlessWindow& window) {
     }
 }
 
-bool HeadlessHost::startProcess(std::string_view program, std::string_view argument) {
-    if (helpViewerMissing_) {
-        return false;
-    }
-    (void)program;
-    processes_.emplace_back(argument);
-    return true;
-}
-
 HeadlessWindow& HeadlessHost::top() const {
     if (!main_) {
         throw ScriptError("the program is not running");

@@ -92,23 +92,13 @@ class HeadlessHost : public ScriptedHost {
     bool bringRunningCopyForward() override;
     Window* createMainWindow(std::string_view title, WindowProc& procedure) override;
     int runMessageLoop() override;
-    Registry& registry() override { return *store_; }
-    bool startProcess(std::string_view program, std::string_view argument) override;
-    Date utcDate() override { return date_.at(now_); }
-    double monotonicSeconds() override { return now_; }
-    std::string currencySymbol() override { return currency_; }
-    std::string shortDateOrder() override { return dateOrder_; }
 
     // ScriptedHost
     void setActionSource(ActionSource* source) override { source_ = source; }
-    void setDate(Date date) override { date_.set(date, now_); }
-    void setCurrency(std::string symbol) override { currency_ = std::move(symbol); }
-    void setDateOrder(std::string order) override { dateOrder_ = std::move(order); }
-    void setHelpViewerMissing(bool missing) override { helpViewerMissing_ = missing; }
-    void setStore(MemoryRegistry* store) override { store_ = store ? store : &ownStore_; }
     void elapse(double seconds) override;
     void tick(int timerId, int count) override;
-    void setZoom(double) override {}  // the geometry is checked in device pixels
+    // The geometry is checked in device pixels; only an open help viewer follows the zoom.
+    void setZoom(double zoom) override { zoomChanged(zoom); }
     bool programRunning() const override { return main_ != nullptr; }
     void tap() override;
     void menu(int command) override;
@@ -135,9 +125,8 @@ class HeadlessHost : public ScriptedHost {
     std::vector<std::string> listEntries(int id) const override;
     std::string describeTop() const override;
     std::vector<DrawCall> lastMainPaint() const override { return lastPaint_; }
-    std::vector<std::string> startedProcesses() const override { return processes_; }
     std::vector<std::string> layoutFaults(bool& textChecked) override;
-    bool shot(const std::string&) override { return false; }
+    bool shot(const std::string&, int) override { return false; }
 
     void programEnded() override;
 
@@ -155,6 +144,7 @@ class HeadlessHost : public ScriptedHost {
     void paintWindow(HeadlessWindow& window);
 
   private:
+    double scriptedNow() const override { return now_; }
     struct Timer {
         HeadlessWindow* window;
         int id;
@@ -167,13 +157,7 @@ class HeadlessHost : public ScriptedHost {
     void deliverTimer(const Timer& timer);
 
     ActionSource* source_ = nullptr;
-    MemoryRegistry ownStore_;
-    MemoryRegistry* store_ = &ownStore_;
-    ScriptedDate date_{Date{2026, 12, 9}, 0.0};
     double now_ = 0.0;
-    std::string currency_ = "$";
-    std::string dateOrder_ = "0";
-    bool helpViewerMissing_ = false;
     std::unique_ptr<HeadlessWindow> main_;
     bool mainDestroyed_ = false;
     bool mainShown_ = false;
@@ -181,7 +165,6 @@ class HeadlessHost : public ScriptedHost {
     std::vector<Timer> timers_;
     long timerOrder_ = 0;
     std::vector<DrawCall> lastPaint_;
-    std::vector<std::string> processes_;
     int messagesShown_ = 0;
     MenuKeys menuKeys_;
 };

@@ -311,6 +311,7 @@ void QtUi::tick(int timerId, int count) {
 
 void QtUi::setZoom(double zoom) {
     zoom_ = zoom;
+    hooks_.zoomChanged(zoom);
     if (!main_) {
         return;
     }

@@ -8,9 +8,11 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QProcess>
+#include <QWidget>
 
 #include "platform/data_files.hpp"
 #include "platform/qt/data_paths.hpp"
+#include "platform/qt/help_viewer_process.hpp"
 
 namespace orvane {
 
@@ -35,7 +37,17 @@ void onEndSignal(int signal) {
 }  // namespace
 
 QtPlatform::QtPlatform(int& argc, char** argv, Registry& store)
-    : app_(std::make_unique<QApplication>(argc, argv)), store_(store) {
+    : app_(std::make_unique<QApplication>(argc, argv)),
+      store_(store),
+      helpViewer_([this](std::string_view argument) -> std::unique_ptr<HelpViewer> {
+          const QString path = findProgram(QString::fromLatin1(kHelpViewer));
+          if (path.isEmpty()) {
+              return nullptr;
+          }
+          const QtWindow* main = ui_->mainWindow();
+          const QRect beside = main != nullptr ? main->frame()->frameGeometry() : QRect();
+          return HelpViewerProcess::start(path, argument, beside, ui_->zoom());
+      }) {
     setUpApplication();
     ui_ = std::make_unique<QtUi>(static_cast<QtUi::Hooks&>(*this), false);
     ui_->rememberZoomIn(store_);
@@ -61,6 +73,7 @@ QtPlatform::QtPlatform(int& argc, char** argv, Registry& store)
 
 QtPlatform::~QtPlatform() {
     signals_.reset();
+    helpViewer_ = OneHelpViewer(nullptr);  // the viewer stays open on its own
     ui_.reset();
     instance_.reset();
 }
@@ -84,6 +97,9 @@ int QtPlatform::runMessageLoop() {
 }
 
 bool QtPlatform::startProcess(std::string_view program, std::string_view argument) {
+    if (program == kHelpViewer) {
+        return helpViewer_.request(argument);
+    }
     const QString path =
         findProgram(QString::fromUtf8(program.data(), static_cast<qsizetype>(program.size())));
     if (path.isEmpty()) {

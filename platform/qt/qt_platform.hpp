@@ -6,6 +6,7 @@
 #include <QSocketNotifier>
 #include <memory>
 
+#include "platform/help_viewer.hpp"
 #include "platform/platform.hpp"
 #include "platform/qt/qt_ui.hpp"
 #include "platform/qt/single_instance.hpp"
@@ -25,7 +26,8 @@ class QtPlatform final : public Platform, private QtUi::Hooks {
     int runMessageLoop() override;
     Registry& registry() override { return store_; }
     // Finds the program beside the running executable, then on PATH, and starts it without
-    // waiting; false when it is in neither place or does not start.
+    // waiting; false when it is in neither place or does not start. The help viewer is kept one
+    // at a time: while it runs, it is told the page instead (see help_viewer_process.hpp).
     bool startProcess(std::string_view program, std::string_view argument) override;
     Date utcDate() override;
     double monotonicSeconds() override;
@@ -36,6 +38,8 @@ class QtPlatform final : public Platform, private QtUi::Hooks {
     std::optional<std::string> readDataFile(std::string_view name, std::size_t maxBytes) override;
 
   private:
+    void zoomChanged(double zoom) override { helpViewer_.setZoom(zoom); }
+
     std::unique_ptr<QApplication> app_;
     Registry& store_;
     std::unique_ptr<QtUi> ui_;
@@ -43,6 +47,7 @@ class QtPlatform final : public Platform, private QtUi::Hooks {
     // SIGTERM and SIGHUP arrive through a pipe, read in the message loop.
     std::unique_ptr<QSocketNotifier> signals_;
     QElapsedTimer clock_;
+    OneHelpViewer helpViewer_;
 };
 
 // The short date order of a date format ("M/d/yy" gives "0", "dd.MM.yyyy" "1", "yyyy-MM-dd"

@@ -98,29 +98,11 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
         return ui_.createMainWindow(title, procedure);
     }
     int runMessageLoop() override { return ui_.runMessageLoop(); }
-    Registry& registry() override { return *store_; }
-    bool startProcess(std::string_view, std::string_view argument) override {
-        if (helpViewerMissing_) {
-            return false;
-        }
-        processes_.emplace_back(argument);
-        return true;
-    }
-    Date utcDate() override { return date_.at(ui_.now()); }
-    double monotonicSeconds() override { return ui_.now(); }
-    std::string currencySymbol() override { return currency_; }
-    std::string shortDateOrder() override { return dateOrder_; }
-
     // The world
     void setActionSource(ActionSource* source) override { source_ = source; }
-    void setDate(Date date) override { date_.set(date, ui_.now()); }
-    void setCurrency(std::string symbol) override { currency_ = std::move(symbol); }
-    void setDateOrder(std::string order) override { dateOrder_ = std::move(order); }
-    void setHelpViewerMissing(bool missing) override { helpViewerMissing_ = missing; }
-    void setStore(MemoryRegistry* store) override { store_ = store ? store : &ownStore_; }
     void elapse(double seconds) override { ui_.elapse(seconds); }
     void tick(int timerId, int count) override { ui_.tick(timerId, count); }
-    void setZoom(double zoom) override { ui_.setZoom(zoom); }
+    void setZoom(double zoom) override { ui_.setZoom(zoom); }  // zoomChanged follows
 
     // The program and the user
     bool programRunning() const override { return ui_.mainWindow() != nullptr; }
@@ -158,8 +140,7 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
     std::vector<std::string> listEntries(int id) const override;
     std::string describeTop() const override;
     std::vector<DrawCall> lastMainPaint() const override { return ui_.lastMainPaint(); }
-    std::vector<std::string> startedProcesses() const override { return processes_; }
-    bool shot(const std::string& file) override;
+    bool shot(const std::string& file, int control) override;
     std::string accessibleName(int id) const override;
     std::vector<std::string> panelText() const override;
     std::vector<std::string> layoutFaults(bool& textChecked) override {
@@ -174,6 +155,8 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
     }
 
   private:
+    double scriptedNow() const override { return ui_.now(); }
+    void zoomChanged(double zoom) override { ScriptedHost::zoomChanged(zoom); }
     void loopStarting() override { pump_.start(0); }
     void messageBoxShown(QMessageBox& box, const std::string& text) override {
         for (std::string& f : qtMessageBoxLayoutFaults(ui_, box)) {
@@ -197,13 +180,6 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
     QString runtimeFolder_;
     std::unique_ptr<SingleInstance> instance_;
     ActionSource* source_ = nullptr;
-    MemoryRegistry ownStore_;
-    MemoryRegistry* store_ = &ownStore_;
-    ScriptedDate date_{Date{2026, 12, 9}, 0.0};
-    std::string currency_ = "$";
-    std::string dateOrder_ = "0";
-    bool helpViewerMissing_ = false;
-    std::vector<std::string> processes_;
     int activationPasses_ = 0;
     bool answerYes_ = true;               // the answer to the question on screen
     std::vector<std::string> boxFaults_;  // of the message boxes shown since the last look
@@ -613,8 +589,20 @@ std::string QtScriptedHost::describeTop() const {
     return out;
 }
 
-bool QtScriptedHost::shot(const std::string& file) {
-    const QImage picture = ui_.screenShot();
+bool QtScriptedHost::shot(const std::string& file, int control) {
+    QImage picture = ui_.screenShot();
+    if (control != 0 && !picture.isNull()) {
+        // The control's rectangle on the screen, in the picture's own pixels (QT_SCALE_FACTOR).
+        const QtControl* c = top().control(control);
+        if (c == nullptr) {
+            return false;
+        }
+        QWidget* screen = ui_.mainWindow()->frame();
+        const QRect area(c->widget->mapTo(screen, QPoint(0, 0)), c->widget->size());
+        const qreal ratio = picture.devicePixelRatio();
+        picture = picture.copy(QRect(qRound(area.x() * ratio), qRound(area.y() * ratio),
+                                     qRound(area.width() * ratio), qRound(area.height() * ratio)));
+    }
     return !picture.isNull() &&
            picture.save(QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size())), "PNG");
 }

@@ -37,6 +37,8 @@ class QtUi {
         virtual void loopStarting() {}
         // A message box is on screen and its loop about to run.
         virtual void messageBoxShown(QMessageBox&, const std::string&) {}
+        // The zoom of the main window changed (the pilot's keys, or a script).
+        virtual void zoomChanged(double) {}
     };
 
     // virtualClock: timers run on a clock that moves only through elapse and tick (the driver);

@@ -266,8 +266,14 @@ void Driver::execute(const ScriptLine& line) {
                                         : w[2]);
         }
     } else if (verb == "help-viewer") {
-        need(w, 2, "help-viewer missing");
-        host_.setHelpViewerMissing(w[1] == "missing");
+        need(w, 2, "help-viewer missing|close");
+        if (w[1] == "missing") {
+            host_.setHelpViewerMissing(true);
+        } else if (w[1] == "close") {
+            host_.closeHelpViewer();
+        } else {
+            throw ScriptError("help-viewer missing|close");
+        }
     } else if (verb == "set") {
         need(w, 3, "set NAME VALUE");
         RecordField field;
@@ -370,8 +376,12 @@ void Driver::execute(const ScriptLine& line) {
             out_ << "\n";
         }
     } else if (verb == "shot") {
-        need(w, 2, "shot FILE.png");
-        if (!host_.shot(w[1])) {
+        need(w, 2, "shot FILE.png [ID]");
+        const int control = w.size() > 2 ? toInt(w[2]) : 0;
+        if (control != 0 && !host_.hasControl(control)) {
+            throw ScriptError("no control " + w[2] + " in the top window");
+        }
+        if (!host_.shot(w[1], control)) {
             out_ << where() << ": note: this host takes no pictures (" << w[1] << ")\n";
         }
     } else {
@@ -455,9 +465,13 @@ void Driver::expect(const std::vector<std::string>& w) {
         messagesChecked_ = messages_.size();
     } else if (what == "help") {
         need(w, 3, "expect help ARGUMENT");
-        const auto started = host_.startedProcesses();
-        const std::string got = started.empty() ? "no help viewer" : quoted(started.back());
-        check(!started.empty() && started.back() == w[2], "help " + quoted(w[2]), got);
+        const ScriptedHost::HelpWindow& viewer = host_.helpWindow();
+        const std::string got = viewer.open ? quoted(viewer.page) : "no help viewer";
+        check(viewer.open && viewer.page == w[2], "help " + quoted(w[2]), got);
+    } else if (what == "help-viewers") {
+        need(w, 3, "expect help-viewers COUNT");
+        const int started = host_.helpViewersStarted();
+        check(started == toInt(w[2]), "help-viewers " + w[2], std::to_string(started) + " started");
     } else if (what == "panel") {
         need(w, 4, "expect panel LABEL TEXT");
         std::vector<std::string> texts;

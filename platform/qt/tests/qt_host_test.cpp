@@ -308,7 +308,7 @@ TEST_F(QtHostTest, TheMainWindowShowsWhatItsProcedureLastPainted) {
     EXPECT_EQ(paint[0].text, "Gsp:");
     QTemporaryDir folder;
     const std::string file = folder.path().toStdString() + "/screen.png";
-    EXPECT_TRUE(host->shot(file));
+    EXPECT_TRUE(host->shot(file, 0));
     const QImage screen(QString::fromStdString(file));
     EXPECT_EQ(screen.size(), QSize(240, 320));
 }
