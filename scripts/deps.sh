@@ -13,6 +13,8 @@ packages=(
   lintian desktop-file-utils appstream
   # The locale sources, compiled in the build folder for the decimal-comma test of the driver.
   locales
+  # The OCR tool that reads the calculator's results back from pictures of the screen.
+  tesseract-ocr tesseract-ocr-eng
 )
 
 missing=()
