@@ -58,4 +58,49 @@ void tickTimer(const std::vector<Timer>& timers, int id, int count, Fire fire) {
     }
 }
 
+// The window timers of a scripted world, by window and id, on the clock that only elapse moves.
+// Both driver hosts keep their timers here; Window is the host's window type.
+template <typename Window>
+class ScriptedTimers {
+  public:
+    double now() const { return now_; }
+
+    // Starts (or starts again) the window's timer id; it falls due every periodMs from now.
+    void start(Window& window, int id, int periodMs) {
+        stop(window, id);
+        const int period = std::max(periodMs, 1);
+        timers_.push_back(Timer{&window, id, period, now_ + period / 1000.0, order_++});
+    }
+    void stop(const Window& window, int id) {
+        std::erase_if(timers_, [&](const Timer& t) { return t.window == &window && t.id == id; });
+    }
+    // Every timer of a window that goes away.
+    void forget(const Window& window) {
+        std::erase_if(timers_, [&](const Timer& t) { return t.window == &window; });
+    }
+    void clear() { timers_.clear(); }
+
+    // fire(window, id) delivers one timer message.
+    template <typename Fire>
+    void elapse(double seconds, Fire fire) {
+        elapseTimers(timers_, now_, seconds, [&](const Timer& t) { fire(*t.window, t.id); });
+    }
+    template <typename Fire>
+    void tick(int id, int count, Fire fire) {
+        tickTimer(timers_, id, count, [&](const Timer& t) { fire(*t.window, t.id); });
+    }
+
+  private:
+    struct Timer {
+        Window* window;
+        int id;
+        int periodMs;
+        double due;  // seconds on the scripted clock
+        long order;
+    };
+    std::vector<Timer> timers_;
+    double now_ = 0.0;
+    long order_ = 0;
+};
+
 }  // namespace orvane

@@ -311,7 +311,7 @@ void HeadlessHost::popModal() {
     }
     HeadlessWindow* w = stack_.back();
     stack_.pop_back();
-    std::erase_if(timers_, [w](const Timer& t) { return t.window == w; });
+    timers_.forget(*w);
     // The window that the dialog covered is painted again.
     paintMain();
 }
@@ -322,7 +322,7 @@ void HeadlessHost::destroyMain() {
     }
     mainDestroyed_ = true;
     main_->proc().onDestroy(*main_);
-    std::erase_if(timers_, [this](const Timer& t) { return t.window == main_.get(); });
+    timers_.forget(*main_);
 }
 
 void HeadlessHost::showMessage(std::string_view text) {
@@ -338,25 +338,19 @@ bool HeadlessHost::showQuestion(std::string_view text) {
 }
 
 void HeadlessHost::startTimer(HeadlessWindow* window, int id, int periodMs) {
-    stopTimer(window, id);
-    const int period = std::max(periodMs, 1);
-    timers_.push_back(Timer{window, id, period, now_ + period / 1000.0, timerOrder_++});
+    timers_.start(*window, id, periodMs);
 }
 
 void HeadlessHost::stopTimer(HeadlessWindow* window, int id) {
-    std::erase_if(timers_, [&](const Timer& t) { return t.window == window && t.id == id; });
-}
-
-void HeadlessHost::deliverTimer(const Timer& timer) {
-    timer.window->proc().onTimer(*timer.window, timer.id);
+    timers_.stop(*window, id);
 }
 
 void HeadlessHost::elapse(double seconds) {
-    elapseTimers(timers_, now_, seconds, [this](const Timer& t) { deliverTimer(t); });
+    timers_.elapse(seconds, [](HeadlessWindow& w, int id) { w.proc().onTimer(w, id); });
 }
 
 void HeadlessHost::tick(int timerId, int count) {
-    tickTimer(timers_, timerId, count, [this](const Timer& t) { deliverTimer(t); });
+    timers_.tick(timerId, count, [](HeadlessWindow& w, int id) { w.proc().onTimer(w, id); });
 }
 
 void HeadlessHost::paintMain() {

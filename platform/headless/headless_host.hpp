@@ -144,26 +144,16 @@ class HeadlessHost : public ScriptedHost {
     void paintWindow(HeadlessWindow& window);
 
   private:
-    double scriptedNow() const override { return now_; }
-    struct Timer {
-        HeadlessWindow* window;
-        int id;
-        int periodMs;
-        double due;  // seconds on the host clock
-        long order;
-    };
+    double scriptedNow() const override { return timers_.now(); }
     HeadlessWindow& top() const;
     HeadlessWindow& userControlWindow(int id, HeadlessControl*& control) const;
-    void deliverTimer(const Timer& timer);
 
     ActionSource* source_ = nullptr;
-    double now_ = 0.0;
     std::unique_ptr<HeadlessWindow> main_;
     bool mainDestroyed_ = false;
     bool mainShown_ = false;
     std::vector<HeadlessWindow*> stack_;  // open modal dialogs, innermost last
-    std::vector<Timer> timers_;
-    long timerOrder_ = 0;
+    ScriptedTimers<HeadlessWindow> timers_;
     std::vector<DrawCall> lastPaint_;
     int messagesShown_ = 0;
     MenuKeys menuKeys_;

@@ -3,10 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEventLoop>
-#include <QImage>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -16,7 +13,6 @@
 #include "platform/qt/qt_painter.hpp"
 #include "platform/qt/qt_ui.hpp"
 #include "platform/qt/qt_widgets.hpp"
-#include "platform/scripted_clock.hpp"
 
 namespace orvane {
 
@@ -52,7 +48,58 @@ void saveZoom(Registry& store, double zoom) {
 
 }  // namespace
 
-QtUi::QtUi(Hooks& hooks, bool virtualClock) : hooks_(hooks), virtualClock_(virtualClock) {}
+// The program's timers: one QTimer a window timer, its message delivered from the event loop.
+class QtUi::RealTimers final : public QtUi::Timers {
+  public:
+    explicit RealTimers(QtUi& ui) : ui_(ui) {}
+    ~RealTimers() override { clear(); }
+    void start(QtWindow& window, int id, int periodMs) override {
+        stop(window, id);
+        auto* timer = new QTimer(&window);
+        QObject::connect(timer, &QTimer::timeout, &window, [this, w = &window, id] {
+            ui_.guard([&] { w->proc().onTimer(*w, id); });
+        });
+        timer->start(std::max(periodMs, 1));
+        timers_.push_back({&window, id, timer});
+    }
+    void stop(QtWindow& window, int id) override {
+        drop([&](const Timer& t) { return t.window == &window && t.id == id; });
+    }
+    void forget(const QtWindow& window) override {
+        drop([&](const Timer& t) { return t.window == &window; });
+    }
+    void clear() override {
+        for (Timer& t : timers_) {
+            delete t.timer;
+        }
+        timers_.clear();
+    }
+
+  private:
+    struct Timer {
+        QtWindow* window;
+        int id;
+        QTimer* timer;
+    };
+    template <class Which>
+    void drop(Which which) {
+        std::erase_if(timers_, [&](const Timer& t) {
+            if (!which(t)) {
+                return false;
+            }
+            t.timer->stop();
+            t.timer->deleteLater();  // it may be the timer whose message is being handled
+            return true;
+        });
+    }
+    QtUi& ui_;
+    std::vector<Timer> timers_;
+};
+
+QtUi::QtUi(Hooks& hooks, Timers* timers)
+    : hooks_(hooks),
+      realTimers_(timers == nullptr ? std::make_unique<RealTimers>(*this) : nullptr),
+      timers_(timers != nullptr ? *timers : *realTimers_) {}
 
 QtUi::~QtUi() {
     forget();
@@ -114,7 +161,7 @@ void QtUi::destroyMain() {
         saveZoom(*zoomStore_, zoom_);
     }
     main_->proc().onDestroy(*main_);
-    forgetTimers(*main_);
+    timers_.forget(*main_);
     main_->frame()->hide();
     if (mainLoop_ != nullptr) {
         mainLoop_->exit(0);
@@ -122,9 +169,6 @@ void QtUi::destroyMain() {
 }
 
 void QtUi::forget() {
-    for (Timer& t : timers_) {
-        delete t.real;
-    }
     timers_.clear();
     dialogs_.clear();
     loops_.clear();
@@ -180,7 +224,7 @@ int QtUi::runModal(QtWindow& owner, int templateId, WindowProc& procedure) {
 
 void QtUi::closeDialog(QtWindow& dialog) {
     std::erase(dialogs_, &dialog);
-    forgetTimers(dialog);
+    timers_.forget(dialog);
     if (main_ && dialogs_.empty()) {
         main_->enableAccelerators(true);
     }
@@ -259,54 +303,11 @@ void QtUi::activate(QWidget* widget) {
 }
 
 void QtUi::startTimer(QtWindow& window, int id, int periodMs) {
-    stopTimer(window, id);
-    const int period = std::max(periodMs, 1);
-    Timer timer{&window, id, period, now_ + period / 1000.0, timerOrder_++, nullptr};
-    if (!virtualClock_) {
-        timer.real = new QTimer(&window);
-        QObject::connect(timer.real, &QTimer::timeout, &window,
-                         [this, w = &window, id] { guard([&] { deliverTimer(*w, id); }); });
-        timer.real->start(period);
-    }
-    timers_.push_back(timer);
+    timers_.start(window, id, periodMs);
 }
 
 void QtUi::stopTimer(QtWindow& window, int id) {
-    std::erase_if(timers_, [&](const Timer& t) {
-        if (t.window != &window || t.id != id) {
-            return false;
-        }
-        if (t.real != nullptr) {
-            t.real->stop();
-            t.real->deleteLater();  // it may be the timer whose message is being handled
-        }
-        return true;
-    });
-}
-
-void QtUi::forgetTimers(const QtWindow& window) {
-    std::erase_if(timers_, [&](const Timer& t) {
-        if (t.window != &window) {
-            return false;
-        }
-        if (t.real != nullptr) {
-            t.real->stop();
-            t.real->deleteLater();
-        }
-        return true;
-    });
-}
-
-void QtUi::deliverTimer(QtWindow& window, int id) {
-    window.proc().onTimer(window, id);
-}
-
-void QtUi::elapse(double seconds) {
-    elapseTimers(timers_, now_, seconds, [this](const Timer& t) { deliverTimer(*t.window, t.id); });
-}
-
-void QtUi::tick(int timerId, int count) {
-    tickTimer(timers_, timerId, count, [this](const Timer& t) { deliverTimer(*t.window, t.id); });
+    timers_.stop(window, id);
 }
 
 void QtUi::setZoom(double zoom) {
@@ -442,11 +443,4 @@ void QtUi::bringForward() {
     activate(front);
 }
 
-QImage QtUi::screenShot() const {
-    // The dialogs and message boxes lie inside the main window: one picture holds them all.
-    if (!main_ || !main_->frame()->isVisible()) {
-        return {};
-    }
-    return main_->frame()->grab().toImage();
-}
 }  // namespace orvane

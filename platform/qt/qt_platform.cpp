@@ -49,7 +49,7 @@ QtPlatform::QtPlatform(int& argc, char** argv, Registry& store)
           return HelpViewerProcess::start(path, argument, beside, ui_->zoom());
       }) {
     setUpApplication();
-    ui_ = std::make_unique<QtUi>(static_cast<QtUi::Hooks&>(*this), false);
+    ui_ = std::make_unique<QtUi>(static_cast<QtUi::Hooks&>(*this));
     ui_->rememberZoomIn(store_);
     clock_.start();
     if (signalPipe[0] < 0 && ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) == 0) {

@@ -68,11 +68,11 @@ Qt::Key keyOf(QChar ch) {
     return code >= 0x20 && code < 0x100 ? static_cast<Qt::Key>(code) : Qt::Key_unknown;
 }
 
-class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
+class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks, private QtUi::Timers {
   public:
     QtScriptedHost(std::shared_ptr<QApplication> application, QString runtimeFolder)
         : application_(std::move(application)),
-          ui_(*this, true),
+          ui_(*this, static_cast<QtUi::Timers*>(this)),
           runtimeFolder_(std::move(runtimeFolder)) {
         pump_.setSingleShot(true);
         QObject::connect(&pump_, &QTimer::timeout, [this] { pumpFired(); });
@@ -100,8 +100,8 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
     int runMessageLoop() override { return ui_.runMessageLoop(); }
     // The world
     void setActionSource(ActionSource* source) override { source_ = source; }
-    void elapse(double seconds) override { ui_.elapse(seconds); }
-    void tick(int timerId, int count) override { ui_.tick(timerId, count); }
+    void elapse(double seconds) override { timers_.elapse(seconds, fireTimer); }
+    void tick(int timerId, int count) override { timers_.tick(timerId, count, fireTimer); }
     void setZoom(double zoom) override { ui_.setZoom(zoom); }  // zoomChanged follows
 
     // The program and the user
@@ -155,7 +155,16 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
     }
 
   private:
-    double scriptedNow() const override { return ui_.now(); }
+    // The windows' timers run on the scripted clock.
+    double scriptedNow() const override { return timers_.now(); }
+    void start(QtWindow& window, int id, int periodMs) override {
+        timers_.start(window, id, periodMs);
+    }
+    void stop(QtWindow& window, int id) override { timers_.stop(window, id); }
+    void forget(const QtWindow& window) override { timers_.forget(window); }
+    void clear() override { timers_.clear(); }
+    static void fireTimer(QtWindow& window, int id) { window.proc().onTimer(window, id); }
+
     void zoomChanged(double zoom) override { ScriptedHost::zoomChanged(zoom); }
     void loopStarting() override { pump_.start(0); }
     void messageBoxShown(QMessageBox& box, const std::string& text) override {
@@ -175,6 +184,7 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks {
     bool pressTakingFocus(QtWindow& window, int id, QWidget* target, QPoint at);
 
     std::shared_ptr<QApplication> application_;  // first: it outlives the windows
+    ScriptedTimers<QtWindow> timers_;            // before the windows, which it fires
     QtUi ui_;
     QTimer pump_;
     QString runtimeFolder_;
@@ -590,14 +600,18 @@ std::string QtScriptedHost::describeTop() const {
 }
 
 bool QtScriptedHost::shot(const std::string& file, int control) {
-    QImage picture = ui_.screenShot();
+    // The dialogs and message boxes lie inside the main window: one picture holds them all.
+    QWidget* screen = ui_.mainWindow() != nullptr ? ui_.mainWindow()->frame() : nullptr;
+    if (screen == nullptr || !screen->isVisible()) {
+        return false;
+    }
+    QImage picture = screen->grab().toImage();
     if (control != 0 && !picture.isNull()) {
         // The control's rectangle on the screen, in the picture's own pixels (QT_SCALE_FACTOR).
         const QtControl* c = top().control(control);
         if (c == nullptr) {
             return false;
         }
-        QWidget* screen = ui_.mainWindow()->frame();
         const QRect area(c->widget->mapTo(screen, QPoint(0, 0)), c->widget->size());
         const qreal ratio = picture.devicePixelRatio();
         picture = picture.copy(QRect(qRound(area.x() * ratio), qRound(area.y() * ratio),

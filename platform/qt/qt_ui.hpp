@@ -1,8 +1,9 @@
 // The Qt host's user interface: the program's windows (qt_window.hpp), their loops and timers.
 //
 // QtUi is shared by the program (QtPlatform) and the script driver (the Qt scripted host); the
-// little that differs between them (how the clock and timers run, who confirms a message box,
-// what happens when a loop starts waiting) comes through its Hooks and the virtual clock switch.
+// little that differs between them (who confirms a message box, what happens when a loop starts
+// waiting) comes through its Hooks, and the driver's host gives the windows its own timers, on
+// the clock its scripts move. The driver's pictures and virtual clock live in its host.
 //
 // No C++ exception crosses Qt's event loop: every call from Qt into the program goes through
 // QtUi::guard, which keeps the exception, ends every modal loop and the main loop, and the
@@ -21,7 +22,6 @@
 #include "platform/scripted_host.hpp"
 
 class QEventLoop;
-class QImage;
 class QMessageBox;
 class QTimer;
 class QWidget;
@@ -41,9 +41,20 @@ class QtUi {
         virtual void zoomChanged(double) {}
     };
 
-    // virtualClock: timers run on a clock that moves only through elapse and tick (the driver);
-    // otherwise they are real timers.
-    QtUi(Hooks& hooks, bool virtualClock);
+    // The windows' timers by window and id. Firing one runs the window's timer handler.
+    class Timers {
+      public:
+        virtual ~Timers() = default;
+        // Starts (or starts again) the timer; it fires every periodMs.
+        virtual void start(QtWindow& window, int id, int periodMs) = 0;
+        virtual void stop(QtWindow& window, int id) = 0;
+        // Every timer of a window that goes away.
+        virtual void forget(const QtWindow& window) = 0;
+        virtual void clear() = 0;
+    };
+
+    // timers: the driver's; none: real timers.
+    explicit QtUi(Hooks& hooks, Timers* timers = nullptr);
     ~QtUi();
     QtUi(const QtUi&) = delete;
     QtUi& operator=(const QtUi&) = delete;
@@ -97,8 +108,6 @@ class QtUi {
     // Exit, which saves the settings. Message boxes that would come up meanwhile go to the error
     // output instead: nobody is there to confirm them.
     void endFromOutside();
-    // The main window and the windows over it, as they are on screen.
-    QImage screenShot() const;
 
     // The zoom of the main window and everything in it (1: the device's 240 by 320 pixels).
     double zoom() const { return zoom_; }
@@ -108,20 +117,8 @@ class QtUi {
     // zoom, without a message), written before they are saved.
     void rememberZoomIn(Registry& store) { zoomStore_ = &store; }
 
-    // The virtual clock.
-    double now() const { return now_; }
-    void elapse(double seconds);
-    void tick(int timerId, int count);
-
   private:
-    struct Timer {
-        QtWindow* window;
-        int id;
-        int periodMs;
-        double due;  // virtual clock, seconds
-        long order;
-        QTimer* real;
-    };
+    class RealTimers;
     enum class LoopKind { Main, Dialog, Box };
     struct Loop {
         LoopKind kind;
@@ -129,8 +126,6 @@ class QtUi {
     };
     // A message box with those standard buttons, run to its end; returns the button chosen.
     int showBox(QtWindow& owner, std::string_view text, int buttons);
-    void forgetTimers(const QtWindow& window);
-    void deliverTimer(QtWindow& window, int id);
     void closeDialog(QtWindow& dialog);
     void unwind();
     void finishEnding();
@@ -138,16 +133,14 @@ class QtUi {
     static void raise(QWidget* widget);
 
     Hooks& hooks_;
-    bool virtualClock_;
+    std::unique_ptr<Timers> realTimers_;  // when the driver gives none
+    Timers& timers_;
     std::unique_ptr<QtWindow> main_;
     bool mainDestroyed_ = false;
     std::vector<QtWindow*> dialogs_;  // open modal dialogs, innermost last
     std::vector<Loop> loops_;
     QEventLoop* mainLoop_ = nullptr;
     QPointer<QMessageBox> box_;
-    std::vector<Timer> timers_;
-    long timerOrder_ = 0;
-    double now_ = 0.0;
     double zoom_ = 1.0;
     Registry* zoomStore_ = nullptr;
     std::vector<DrawCall> lastPaint_;
