@@ -172,11 +172,9 @@ void HeadlessWindow::moveFocus(int id) {
 }
 
 void HeadlessWindow::focusFirstControl() {
-    for (const HeadlessControl& c : controls_) {
-        if ((c.style & cs::kTabStop) != 0 && c.visible && c.enabled && takesFocus(c)) {
-            moveFocus(c.id);
-            return;
-        }
+    if (const HeadlessControl* c = firstFocusControl(
+            controls_, [](const HeadlessControl& x) { return x.visible && x.enabled; })) {
+        moveFocus(c->id);
     }
 }
 
@@ -500,20 +498,11 @@ void HeadlessHost::click(int id) {
     if (c->kind == ControlKind::RadioButton) {
         // An automatic radio button checks itself and clears the rest of its group.
         auto& all = w.controls();
-        auto self = std::find_if(all.begin(), all.end(),
-                                 [id](const HeadlessControl& x) { return x.id == id; });
-        auto first = self;
-        while (first != all.begin() && (first->style & cs::kGroup) == 0 &&
-               std::prev(first)->kind == ControlKind::RadioButton) {
-            --first;
+        const auto self = static_cast<std::size_t>(c - all.data());
+        const auto [first, last] = radioGroup(all, self);
+        for (std::size_t i = first; i < last; ++i) {
+            all[i].checked = i == self;
         }
-        for (auto it = first; it != all.end() && it->kind == ControlKind::RadioButton; ++it) {
-            if (it != first && (it->style & cs::kGroup) != 0) {
-                break;
-            }
-            it->checked = false;
-        }
-        self->checked = true;
     }
     w.notify(id, notify::kClicked);
 }

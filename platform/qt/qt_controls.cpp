@@ -411,25 +411,15 @@ void QtWindow::setEnabled(int id, bool enabled) {
 }
 
 void QtWindow::checkRadio(int id) {
-    // The group runs from the radio button with the group style to the next one, among the
-    // radio buttons that follow each other in the template.
-    auto self = std::find_if(controls_.begin(), controls_.end(),
-                             [id](const QtControl& c) { return c.id == id; });
-    if (self == controls_.end()) {
+    const QtControl* self = control(id);
+    if (self == nullptr) {
         return;
     }
-    auto first = self;
-    while (first != controls_.begin() && (first->style & cs::kGroup) == 0 &&
-           std::prev(first)->kind == ControlKind::RadioButton) {
-        --first;
+    const auto at = static_cast<std::size_t>(self - controls_.data());
+    const auto [first, last] = radioGroup(controls_, at);
+    for (std::size_t i = first; i < last; ++i) {
+        static_cast<QAbstractButton*>(controls_[i].widget)->setChecked(i == at);
     }
-    for (auto it = first; it != controls_.end() && it->kind == ControlKind::RadioButton; ++it) {
-        if (it != first && (it->style & cs::kGroup) != 0) {
-            break;
-        }
-        static_cast<QAbstractButton*>(it->widget)->setChecked(false);
-    }
-    static_cast<QAbstractButton*>(self->widget)->setChecked(true);
 }
 
 void QtWindow::setFocus(int id) {
@@ -450,12 +440,10 @@ void QtWindow::moveFocus(int id) {
 }
 
 void QtWindow::focusFirstControl() {
-    for (const QtControl& c : controls_) {
-        if ((c.style & cs::kTabStop) != 0 && takesFocus(c.kind) && c.widget->isVisibleTo(client_) &&
-            c.widget->isEnabled()) {
-            moveFocus(c.id);
-            return;
-        }
+    if (const QtControl* c = firstFocusControl(controls_, [this](const QtControl& x) {
+            return x.widget->isVisibleTo(client_) && x.widget->isEnabled();
+        })) {
+        moveFocus(c->id);
     }
 }
 
