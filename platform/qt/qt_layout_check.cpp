@@ -123,6 +123,57 @@ QRect screenArea(const QtUi& ui) {
     return main != nullptr ? globalRect(main->frame()) : QRect();
 }
 
+// The main window's summary panel as last painted, in the device's pixels its procedure draws in:
+// every text whole inside its box (the painter clips it there) and every box on the panel.
+void checkPanel(const QtUi& ui, const QWidget* panel, std::vector<std::string>& faults) {
+    const QFontMetrics metrics(panel->font());  // drawn scaled by the zoom
+    const QRect area(0, 0, kScreenWidth, kMainClientHeight);
+    for (const DrawCall& c : ui.lastMainPaint()) {
+        if (c.kind != DrawCall::Kind::Text || c.text.empty()) {
+            continue;
+        }
+        const QRect box(c.left, c.top, c.right - c.left, c.bottom - c.top);
+        const QString text = QString::fromStdString(c.text);
+        const std::string where = "panel text " + quoted(text) + " " + describeRect(toPixels(box));
+        if (!area.contains(box)) {
+            faults.push_back(where + " is not inside the panel " + describeRect(toPixels(area)));
+        }
+        if (metrics.horizontalAdvance(text) > box.width() || metrics.height() > box.height()) {
+            faults.push_back(where + " cannot be shown in full in its box");
+        }
+    }
+}
+
+// The menu bar: inside the window below the panel, every button inside it with its text whole.
+void checkMenuBar(const QtWindow& window, std::vector<std::string>& faults) {
+    const QWidget* bar = window.menuBar();
+    if (bar == nullptr) {
+        return;
+    }
+    const QRect barPlace = bar->geometry();
+    if (!window.frame()->rect().contains(barPlace)) {
+        faults.push_back("the menu bar " + describeRect(toPixels(barPlace)) +
+                         " is not inside the window");
+    }
+    if (barPlace.intersects(window.client()->geometry())) {
+        faults.push_back("the menu bar " + describeRect(toPixels(barPlace)) +
+                         " lies over the panel " +
+                         describeRect(toPixels(window.client()->geometry())));
+    }
+    for (const QToolButton* button : window.menuButtons()) {
+        const std::string name = "menu " + quoted(button->text().remove(QLatin1Char('&'))) + " " +
+                                 describeRect(toPixels(button->geometry()));
+        if (!bar->rect().contains(button->geometry())) {
+            faults.push_back(name + " is not inside the menu bar");
+        }
+        const QSize needed = button->sizeHint();
+        if (needed.width() > button->width() ||
+            QFontMetrics(button->font()).height() > button->height()) {
+            faults.push_back(name + " cannot show its text in full");
+        }
+    }
+}
+
 }  // namespace
 
 std::vector<std::string> qtWindowLayoutFaults(const QtUi& ui, const QtWindow& window) {
@@ -156,6 +207,10 @@ std::vector<std::string> qtWindowLayoutFaults(const QtUi& ui, const QtWindow& wi
         if (window.visibleOf(c)) {
             checkText(window, c, fontPixels, faults);
         }
+    }
+    if (window.dialogTemplate() == nullptr) {
+        checkPanel(ui, client, faults);
+        checkMenuBar(window, faults);
     }
     // The caption's title.
     for (const QLabel* title : window.frame()->findChildren<QLabel*>(QStringLiteral("caption"))) {

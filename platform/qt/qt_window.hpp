@@ -83,6 +83,9 @@ class QtWindow : public QObject, public Window {
     QWidget* client() const { return client_; }  // the client area (the main window's panel)
     QDialog* dialog() const;                     // null for the main window
     QToolButton* okButton() const { return okButton_; }
+    // The main window's menu bar and its buttons (none for a dialog).
+    QWidget* menuBar() const { return menuBar_; }
+    const std::vector<QToolButton*>& menuButtons() const { return menuButtons_; }
     QtControl* control(int id);
     const QtControl* control(int id) const;
     // A control's text, visibility and check, for controls that share an id (-1).
