@@ -46,17 +46,17 @@ awk 'NR == FNR { modes[++m] = $0; next }
     }' "$work/modes" "$work/results.out" >"$work/fields"
 
 failed=0
-read=0
+readback=0
 while read -r mode id text; do
     got="$(tesseract "$work/$mode-$id.png" - --psm 7 2>/dev/null | tr -s ' \n' ' ' | sed 's/^ //; s/ $//')"
     if [ "$got" = "$text" ]; then
         echo "mode $mode field $id: read \"$got\""
-        read=$((read + 1))
+        readback=$((readback + 1))
     else
         echo "mode $mode field $id: holds \"$text\", read \"$got\""
         failed=$((failed + 1))
     fi
 done <"$work/fields"
 modes="$(cut -d' ' -f1 "$work/fields" | sort -u | wc -l)"
-echo "$read fields read in $modes modes, $failed misread"
+echo "$readback fields read in $modes modes, $failed misread"
 [ "$modes" -eq 14 ] && [ "$failed" -eq 0 ]
