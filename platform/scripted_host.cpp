@@ -1,6 +1,7 @@
 #include "platform/scripted_host.hpp"
 
 #include "platform/data_files.hpp"
+#include "platform/device_layout.hpp"
 
 namespace orvane {
 
@@ -30,6 +31,22 @@ class ScriptedHelpViewer final : public HelpViewer {
 };
 
 }  // namespace
+
+std::vector<std::string> panelBoxFaults(const std::vector<DrawCall>& calls) {
+    std::vector<std::string> faults;
+    for (const DrawCall& c : calls) {
+        if (c.kind != DrawCall::Kind::Text || c.text.empty()) {
+            continue;
+        }
+        if (c.left < 0 || c.top < 0 || c.right > kScreenWidth || c.bottom > kMainClientHeight) {
+            faults.push_back("panel text \"" + c.text + "\" " +
+                             describeRect({c.left, c.top, c.right - c.left, c.bottom - c.top}) +
+                             " is not inside the panel " +
+                             describeRect({0, 0, kScreenWidth, kMainClientHeight}));
+        }
+    }
+    return faults;
+}
 
 ScriptedHost::ScriptedHost()
     : helpViewers_([this](std::string_view argument) -> std::unique_ptr<HelpViewer> {

@@ -58,6 +58,10 @@ inline std::vector<std::string> panelLines(const std::vector<DrawCall>& calls) {
     return panelLines(drawn);
 }
 
+// The summary panel's texts, as last painted, whose boxes do not lie wholly on the panel (the
+// main window's client area, in the device's pixels), one fault a text.
+std::vector<std::string> panelBoxFaults(const std::vector<DrawCall>& calls);
+
 // The world a script sets around the program is the same on both hosts: the date on the
 // scripted clock, the locale, the store, the data files and the help viewer. The hosts add the
 // windows and the clock that moves (scriptedNow).

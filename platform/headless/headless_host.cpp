@@ -637,7 +637,7 @@ std::vector<std::string> HeadlessHost::layoutFaults(bool& textChecked) {
     HeadlessWindow& w = top();
     const DialogTemplate* t = w.dialogTemplate();
     if (t == nullptr) {
-        return {};
+        return panelBoxFaults(lastPaint_);  // the main window: its panel as painted
     }
     std::vector<LayoutControl> shown;
     for (const HeadlessControl& c : w.controls()) {
