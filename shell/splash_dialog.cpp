@@ -12,7 +12,8 @@ constexpr const char* kSplashPicture = "Orvane_splash.bmp";
 class SplashDialog : public WindowProc {
   public:
     void onOpen(Window& window) override { window.startTimer(kSplashTimer, kSplashMs); }
-    // The picture file is read again on every paint; a missing one draws nothing.
+    // The picture file is drawn at every paint (the host reads it again only once it has
+    // changed); a missing one draws nothing.
     void onPaint(Window&, Painter& painter) override {
         painter.drawPictureFile(kSplashPicture, 0, 0, 240, 300);
     }

@@ -1,10 +1,19 @@
 #include "platform/qt/data_paths.hpp"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QStandardPaths>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/bitmap_file.hpp"
+#include "platform/data_files.hpp"
 
 namespace orvane {
 
@@ -70,6 +79,26 @@ QString findPictureFile(std::string_view name) {
 
 QImage readPicture(const QString& path) {
     const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+    if (format == "bmp") {
+        // The program's own bitmaps are read here directly (see bitmap_file.hpp); one this
+        // reader does not take goes on to Qt's.
+        constexpr std::size_t kLargestBitmap =
+            54 + 1024 + std::size_t{kBitmapMaxSide} * kBitmapMaxSide * 4;
+        const std::optional<std::string> bytes =
+            readSmallFile(QFile::encodeName(path).toStdString(), kLargestBitmap);
+        if (!bytes) {
+            return {};
+        }
+        if (std::optional<BitmapPixels> bitmap = readBitmapFile(*bytes)) {
+            // The image takes the pixels over as they are (0xFFRRGGBB is its RGB32).
+            auto* pixels = new std::vector<std::uint32_t>(std::move(bitmap->pixels));
+            return QImage(
+                reinterpret_cast<uchar*>(pixels->data()), bitmap->width, bitmap->height,
+                static_cast<qsizetype>(bitmap->width) * 4, QImage::Format_RGB32,
+                [](void* owned) { delete static_cast<std::vector<std::uint32_t>*>(owned); },
+                pixels);
+        }
+    }
     if (format == "bmp" || format == "png") {
         QImageReader reader(path, format);
         reader.setAutoDetectImageFormat(false);
@@ -79,6 +108,31 @@ QImage readPicture(const QString& path) {
         }
     }
     return QImage(path);
+}
+
+QImage cachedPicture(const QString& path) {
+    // The pictures painted most lately, with what their files were when read. Two: the splash,
+    // and whichever other window paints one.
+    struct Entry {
+        QString path;
+        qint64 size = -1;
+        QDateTime modified;
+        QImage picture;
+    };
+    static Entry entries[2];
+    static std::size_t next = 0;
+    const QFileInfo file(path);
+    const qint64 size = file.size();
+    const QDateTime modified = file.lastModified();
+    for (const Entry& e : entries) {
+        if (!e.path.isEmpty() && e.path == path && e.size == size && e.modified == modified) {
+            return e.picture;
+        }
+    }
+    Entry& e = entries[next];
+    next = (next + 1) % std::size(entries);
+    e = Entry{path, size, modified, readPicture(path)};
+    return e.picture;
 }
 
 QString bitmapResourceFile(std::string_view number) {

@@ -26,9 +26,15 @@ void addDataFolder(const QString& folder);
 QString findPictureFile(std::string_view name);
 
 // Reads a picture file in the format its name ends with (bmp, png), without asking every image
-// plugin whether it knows the file: that would load them all at start-up. Other files are read
+// plugin whether it knows the file: that would load them all at start-up. A bitmap file is read
+// by the program's own reader (platform/bitmap_file.hpp) when it takes it. Other files are read
 // as Qt finds best. Null when the file cannot be read.
 QImage readPicture(const QString& path);
+
+// The picture in a file as readPicture reads it, decoded again only when the file has changed
+// (its size or time of change) since it was last asked for: a window painted again draws the
+// same picture without reading the file again.
+QImage cachedPicture(const QString& path);
 
 // The picture file of a bitmap resource by its number ("130"), empty when unknown.
 QString bitmapResourceFile(std::string_view number);

@@ -80,8 +80,9 @@ void QtPainter::drawPictureFile(std::string_view file, int x, int y, int width, 
     if (path.isEmpty()) {
         return;
     }
-    // Read again on every paint: the picture may change while the program runs.
-    const QImage picture = readPicture(path);
+    // The picture may change while the program runs: it is decoded again when its file has
+    // changed, not at every paint (the splash is painted again whenever it is uncovered).
+    const QImage picture = cachedPicture(path);
     if (picture.isNull()) {
         return;
     }
