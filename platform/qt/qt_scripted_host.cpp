@@ -126,6 +126,13 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks, private Q
     void help() override;
     void key(Key key) override;
 
+    // For measurements.
+    QWidget* controlWidget(int id) const {
+        const QtControl* c = ui_.mainWindow() != nullptr ? top().control(id) : nullptr;
+        return c != nullptr ? c->widget : nullptr;
+    }
+    QWidget* topFrame() const { return ui_.mainWindow() != nullptr ? top().frame() : nullptr; }
+
     // What can be seen
     int topTemplate() const override { return ui_.mainWindow() ? top().templateId() : -1; }
     std::string topTitle() const override { return top().title(); }
@@ -635,6 +642,16 @@ void quietOffscreenNotices(QtMsgType type, const QMessageLogContext& context, co
 }
 
 }  // namespace
+
+QWidget* qtControlWidget(ScriptedHost& host, int id) {
+    auto* qt = dynamic_cast<QtScriptedHost*>(&host);
+    return qt != nullptr ? qt->controlWidget(id) : nullptr;
+}
+
+QWidget* qtTopFrame(ScriptedHost& host) {
+    auto* qt = dynamic_cast<QtScriptedHost*>(&host);
+    return qt != nullptr ? qt->topFrame() : nullptr;
+}
 
 std::unique_ptr<ScriptedHost> makeQtScriptedHost(int& argc, char** argv) {
     static QTemporaryDir* runtime = nullptr;  // removed with its contents at exit

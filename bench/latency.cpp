@@ -1,0 +1,348 @@
+// orvane-bench-latency: how quickly the real program answers the pilot, on the Qt host
+// (offscreen), with real input events and real painting.
+//
+// One run: the whole program starts on the driver's Qt host, the splash is tapped away and the
+// disclaimer accepted; then calculators are opened from the menu one after the other, each timed
+// from the menu command to the end of the paint that put the dialog on screen (painted and
+// flushed to the window's backing store). In the first dialogs that have a Calculate case, the
+// inputs are typed once and Calculate is tapped over and over, each tap timed from the mouse
+// press to the end of the paint that showed the result field's new text. Prints one line a
+// figure, in milliseconds:
+//
+//   first-open MS     the first calculator opened in the run
+//   open MS           every later one
+//   tap MS            every Calculate tap
+//
+// bench/latency.sh runs it several times and prints the table's rows.
+//
+//   orvane-bench-latency [--opens N] [--taps N]
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QWidget>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/qt/qt_scripted_host.hpp"
+#include "res/ids.hpp"
+#include "shell/main_window.hpp"
+#include "shell/run_state.hpp"
+
+namespace orvane {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double msBetween(Clock::time_point from, Clock::time_point to) {
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+// Watches the paints of one widget and what it holds, or of any dialog. Widgets are painted
+// when their window's update request is handled: the dirty widgets are painted into the backing
+// store, which is then flushed. The watch handles that request itself, to note the time just
+// after it, and keeps the time of the first one that painted what it watches.
+class PaintWatch : public QObject {
+  public:
+    void watch(QWidget* target) {
+        target_ = target;
+        anyDialog_ = false;
+        done_.reset();
+    }
+    void watchDialogs() {
+        target_ = nullptr;
+        anyDialog_ = true;
+        done_.reset();
+    }
+    bool done() const { return done_.has_value(); }
+    Clock::time_point doneAt() const { return *done_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if ((target_ == nullptr && !anyDialog_) || done_) {
+            return false;
+        }
+        if (event->type() == QEvent::Paint) {
+            if (auto* widget = qobject_cast<QWidget*>(watched);
+                widget != nullptr && watched_(widget)) {
+                paintedTarget_ = true;
+            }
+            return false;
+        }
+        if (event->type() == QEvent::UpdateRequest && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isWindow()) {
+            paintedTarget_ = false;
+            (void)watched->event(event);  // paints the dirty widgets and flushes them
+            if (paintedTarget_) {
+                done_ = Clock::now();
+            }
+            return true;
+        }
+        return false;
+    }
+
+  private:
+    bool watched_(const QWidget* widget) const {
+        if (anyDialog_) {
+            for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+                if (qobject_cast<const QDialog*>(w) != nullptr) {
+                    return true;
+                }
+            }
+            return false;
+        }
+        return widget == target_ || target_->isAncestorOf(widget);
+    }
+
+    QWidget* target_ = nullptr;
+    bool anyDialog_ = false;
+    bool paintedTarget_ = false;
+    std::optional<Clock::time_point> done_;
+};
+
+using Step = std::function<void(ScriptedHost&)>;
+
+Step type(int id, const char* text) {
+    return [id, text](ScriptedHost& h) { h.type(id, text); };
+}
+
+Step pick(int id, const char* entry) {
+    return [id, entry](ScriptedHost& h) { h.pick(id, entry); };
+}
+
+struct Calculator {
+    int command;
+    std::vector<Step> inputs;  // typed once before the taps; none: the dialog is only opened
+    int calculate = 0;
+    int result = 0;  // the result field whose paint ends a tap
+    // Every other tap is made with one input changed (untimed), so that each tap writes a new
+    // result: a field given the text it already shows is not painted again.
+    Step change;
+    Step changeBack;
+    const char* expected = nullptr;         // what the result field reads after a tap
+    const char* expectedChanged = nullptr;  // and after a tap with the input changed
+};
+
+Calculator openOnly(int command) {
+    return Calculator{command, {}, 0, 0, {}, {}, nullptr, nullptr};
+}
+
+namespace gc = ctl::great_circle;
+namespace calc = ctl::calculator;
+
+// The calculators opened in turn: the two with a Calculate case (as the headless host's tap
+// benchmark has them), then dialogs of every other kind.
+const std::vector<Calculator>& calculators() {
+    static const std::vector<Calculator> all = {
+        {cmd::kHeadingGroundSpeed,
+         {type(calc::kFirstInput, "120"), pick(calc::kSecondInput, "090"),
+          pick(calc::kThirdInput, "180"), type(calc::kFourthInput, "20")},
+         calc::kCalculate,
+         calc::kFirstResult,
+         type(calc::kFirstInput, "140"),
+         type(calc::kFirstInput, "120"),
+         "100\u00b0",
+         "098\u00b0"},
+        {cmd::kGreatCircle,
+         {type(gc::kFromLatitudeDegrees, "51"), type(gc::kFromLatitudeMinutes, "28"),
+          type(gc::kFromLatitudeHundredths, "00"), type(gc::kFromLongitudeDegrees, "000"),
+          type(gc::kFromLongitudeMinutes, "27"), type(gc::kFromLongitudeHundredths, "00"),
+          type(gc::kToLatitudeDegrees, "40"), type(gc::kToLatitudeMinutes, "38"),
+          type(gc::kToLatitudeHundredths, "00"), type(gc::kToLongitudeDegrees, "073"),
+          type(gc::kToLongitudeMinutes, "47"), type(gc::kToLongitudeHundredths, "00")},
+         gc::kCalculate,
+         gc::kInitialCourse,
+         type(gc::kToLongitudeDegrees, "074"),
+         type(gc::kToLongitudeDegrees, "073"),
+         "287.9\u00b0",
+         "288.6\u00b0"},
+        openOnly(cmd::kAirspeed),
+        openOnly(cmd::kCriticalPoint),
+        openOnly(cmd::kPointOfNoReturn),
+        openOnly(cmd::kFuelPlanning),
+        openOnly(cmd::kConversions),
+        openOnly(cmd::kCrosswind),
+    };
+    return all;
+}
+
+class Session : public ActionSource {
+  public:
+    Session(ScriptedHost& host, int opens, int taps) : host_(host), opens_(opens), taps_(taps) {
+        qApp->installEventFilter(&watch_);
+    }
+    ~Session() override { qApp->removeEventFilter(&watch_); }
+
+    void playNext() override {
+        if (busy_) {
+            return;  // the event loop turned while a figure was being taken
+        }
+        if (!error_.empty()) {
+            throw ScriptEnded{};
+        }
+        if (stage_ == 0) {
+            ++stage_;
+            host_.tap();  // the splash
+            return;
+        }
+        if (stage_ == 1) {
+            ++stage_;
+            host_.click(ctl::disclaimer::kAccept);
+            return;
+        }
+        if (host_.topTemplate() == 0) {
+            openNext();
+            return;
+        }
+        // In the dialog just opened.
+        const Calculator& c = calculators()[(opened_ - 1) % calculators().size()];
+        if (!waitForPaint()) {
+            fail("the dialog of command " + std::to_string(c.command) + " was never painted");
+            return;
+        }
+        const double ms = msBetween(openedAt_, watch_.doneAt());
+        std::printf("%s %.3f\n", opened_ == 1 ? "first-open" : "open", ms);
+        if (!c.inputs.empty() && tapped_.insert(c.command).second) {
+            tapRepeatedly(c);
+        }
+        host_.command(kCommandOk, 0);  // Done
+    }
+
+    const std::string& error() const { return error_; }
+    int opened() const { return opened_; }
+
+  private:
+    void openNext() {
+        if (opened_ >= opens_) {
+            host_.menu(cmd::kExit);
+            return;
+        }
+        const Calculator& c =
+            calculators()[static_cast<std::size_t>(opened_) % calculators().size()];
+        ++opened_;
+        // Whatever the main window still had to paint is painted first, away from the figure.
+        turnLoop();
+        watch_.watchDialogs();
+        openedAt_ = Clock::now();
+        host_.menu(c.command);  // returns when the dialog has closed
+    }
+
+    // The dialog's first paint has happened by the time its loop first waits, or comes soon.
+    bool waitForPaint() { return pumpUntilPainted(); }
+
+    bool pumpUntilPainted() {
+        const Clock::time_point give_up = Clock::now() + std::chrono::seconds(2);
+        while (!watch_.done() && Clock::now() < give_up) {
+            turnLoop();
+        }
+        return watch_.done();
+    }
+
+    void tapRepeatedly(const Calculator& c) {
+        for (const Step& step : c.inputs) {
+            step(host_);
+        }
+        host_.focus(c.calculate);
+        turnLoop();
+        QWidget* result = qtControlWidget(host_, c.result);
+        if (result == nullptr) {
+            fail("no result field " + std::to_string(c.result));
+            return;
+        }
+        for (int i = 0; i < taps_; ++i) {
+            const bool changed = i % 2 == 1;
+            if (i > 0) {
+                (changed ? c.change : c.changeBack)(host_);
+                turnLoop();
+            }
+            watch_.watch(result);
+            const Clock::time_point pressed = Clock::now();
+            host_.click(c.calculate);
+            if (!pumpUntilPainted()) {
+                fail("the result field " + std::to_string(c.result) + " was never painted");
+                return;
+            }
+            std::printf("tap %.3f\n", msBetween(pressed, watch_.doneAt()));
+            const std::string got = host_.controlText(c.result);
+            const char* expected = changed ? c.expectedChanged : c.expected;
+            if (got != expected) {
+                fail("result field " + std::to_string(c.result) + " reads \"" + got +
+                     "\", expected \"" + expected + "\"");
+                return;
+            }
+        }
+    }
+
+    // One turn of the event loop, in which the host's own turns do not play the next step.
+    void turnLoop() {
+        busy_ = true;
+        QCoreApplication::processEvents();
+        busy_ = false;
+    }
+
+    void fail(std::string message) {
+        if (error_.empty()) {
+            error_ = std::move(message);
+        }
+    }
+
+    ScriptedHost& host_;
+    int opens_;
+    int taps_;
+    PaintWatch watch_;
+    int stage_ = 0;
+    int opened_ = 0;
+    bool busy_ = false;
+    Clock::time_point openedAt_;
+    std::set<int> tapped_;
+    std::string error_;
+};
+
+}  // namespace
+}  // namespace orvane
+
+int main(int argc, char** argv) {
+    int opens = 16;
+    int taps = 100;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--opens") == 0) {
+            opens = std::max(1, std::atoi(argv[i + 1]));
+        } else if (std::strcmp(argv[i], "--taps") == 0) {
+            taps = std::max(1, std::atoi(argv[i + 1]));
+        }
+    }
+    std::unique_ptr<orvane::ScriptedHost> host = orvane::makeQtScriptedHost(argc, argv);
+    orvane::MemoryRegistry store;
+    host->setStore(&store);
+    orvane::RunState state;
+    orvane::Session session(*host, opens, taps);
+    host->setActionSource(&session);
+    std::string error;
+    try {
+        (void)orvane::runOrvane(*host, state);
+    } catch (const orvane::ScriptError& e) {
+        error = e.what();
+    } catch (const orvane::ScriptEnded&) {
+        error = "the session ended early";
+    }
+    host->programEnded();
+    if (!session.error().empty()) {
+        error = session.error();
+    }
+    if (error.empty() && session.opened() < opens) {
+        error = "the program ended before every calculator was opened";
+    }
+    if (!error.empty()) {
+        std::fprintf(stderr, "orvane-bench-latency: %s\n", error.c_str());
+        return 1;
+    }
+    return 0;
+}
