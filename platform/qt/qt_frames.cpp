@@ -303,12 +303,7 @@ void QtWindow::layOut() {
             button->setGeometry(x, zoomed(2, zoom), w, menuBar_->height() - zoomed(4, zoom));
             x += w + zoomed(2, zoom);
         }
-        for (QMenu* menu : menus_) {
-            menu->setFont(menuFont);
-            for (QWidget* child : menu->findChildren<QWidget*>()) {
-                child->setFont(menuFont);
-            }
-        }
+        fontMenus();
     } else {
         const QRect frame = zoomedRect(place_.frame, zoom);
         frame_->setFixedSize(frame.size());

@@ -78,6 +78,16 @@ std::size_t endOfItem(std::span<const MenuItem> items, std::size_t index, std::s
     return end;
 }
 
+// The level-0 popups of menu 102, in order: the drop-down menus the bar's buttons open.
+std::vector<MenuRange> dropDownMenus() {
+    const std::span<const MenuItem> items = mainMenu();
+    std::vector<MenuRange> dropDowns;
+    for (std::size_t i = 0; i < items.size(); i = endOfItem(items, i, items.size())) {
+        dropDowns.push_back({i + 1, endOfItem(items, i, items.size()), 1});
+    }
+    return dropDowns;
+}
+
 // The menu bar by keyboard: F10 or Alt alone give the bar the focus, Alt+F and Alt+T open File
 // and Tools, the arrows walk items, submenus and columns, Enter picks, Escape closes a level, by
 // the rules every host follows (MenuKeys); this shows their state on the bar and the menus. A menu
@@ -94,8 +104,9 @@ class MenuKeyboard : public QObject {
     std::map<std::size_t, MenuCell*> cells;   // item index: its cell in a menu laid out in columns
     std::map<std::size_t, QMenu*> owners;     // item index: the menu that shows it
 
-    MenuKeyboard(QWidget* frame, std::function<void(int)> pick)
-        : QObject(frame), pick_(std::move(pick)) {
+    // ensureMenus makes the menus (bar[].menu and the maps above) if they are not made yet.
+    MenuKeyboard(QWidget* frame, std::function<void(int)> pick, std::function<void()> ensureMenus)
+        : QObject(frame), pick_(std::move(pick)), ensureMenus_(std::move(ensureMenus)) {
         frame->installEventFilter(this);
     }
     void watch(QMenu* menu) { menu->installEventFilter(this); }
@@ -176,6 +187,7 @@ class MenuKeyboard : public QObject {
 
     void play(Key key) {
         const std::optional<int> command = keys_.press(key);
+        ensureMenus_();
         show();
         if (command) {
             closeMenus();
@@ -246,6 +258,7 @@ class MenuKeyboard : public QObject {
 
     MenuKeys keys_;
     std::function<void(int)> pick_;
+    std::function<void()> ensureMenus_;
     bool altAlone_ = false;
     bool showing_ = false;  // the menus open and close for the keys, not for a tap elsewhere
 };
@@ -253,8 +266,9 @@ class MenuKeyboard : public QObject {
 }  // namespace
 
 void QtWindow::buildMenus(QWidget* bar) {
-    const std::span<const MenuItem> items = mainMenu();
-    auto* keyboard = new MenuKeyboard(frame_, [this](int command) { chooseMenuCommand(command); });
+    auto* keyboard = new MenuKeyboard(
+        frame_, [this](int command) { chooseMenuCommand(command); }, [this] { ensureMenus(); });
+    menuKeyboard_ = keyboard;
     // The panel's context menu copies its lines as text.
     client_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(client_, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
@@ -269,12 +283,39 @@ void QtWindow::buildMenus(QWidget* bar) {
         });
         menu.exec(client_->mapToGlobal(at));
     });
-    // The level-0 popups, in order: the drop-down menus the bar's buttons open.
-    std::vector<MenuRange> dropDowns;
-    for (std::size_t i = 0; i < items.size(); i = endOfItem(items, i, items.size())) {
-        dropDowns.push_back({i + 1, endOfItem(items, i, items.size()), 1});
+    const std::size_t dropDowns = dropDownMenus().size();
+    for (const MenuBarButton& b : menuBarButtons()) {
+        if (b.menuIndex < 0 || static_cast<std::size_t>(b.menuIndex) >= dropDowns) {
+            continue;
+        }
+        // The first letter is underlined: Alt with it opens the menu (played by the keyboard
+        // above, not by the button's own shortcut).
+        auto* button = stripButton(
+            bar, QStringLiteral("&") + QString::fromUtf8(loadString(b.stringId)), Qt::black);
+        button->setShortcut(QKeySequence());
+        const std::size_t index = keyboard->bar.size();
+        keyboard->bar.push_back({button, nullptr});  // the menu is made when first needed
+        menuButtons_.push_back(button);              // placed by layOut
+        // The menus drop upwards from the bar at the bottom of the screen.
+        connect(button, &QToolButton::clicked, this, [this, keyboard, index, button] {
+            ensureMenus();
+            QMenu* menu = keyboard->bar[index].menu;
+            const QSize size = menu->sizeHint();
+            menu->popup(button->mapToGlobal(QPoint(0, -size.height())));
+        });
     }
+}
 
+void QtWindow::ensureMenus() {
+    // The menus (some forty actions, a menu laid out in columns of buttons, their fonts) are made
+    // when the pilot first opens one, not at start-up: about 1.3 million instructions and their
+    // widgets' memory that the first painted window does without.
+    auto* keyboard = static_cast<MenuKeyboard*>(menuKeyboard_);
+    if (keyboard == nullptr || !menus_.empty()) {
+        return;
+    }
+    const std::span<const MenuItem> items = mainMenu();
+    const std::vector<MenuRange> dropDowns = dropDownMenus();
     // Fills a menu with the items of a range. A popup whose items start a new column is laid
     // out as columns of buttons, since a menu has no column breaks of its own.
     std::function<void(QMenu*, MenuRange)> fill = [&](QMenu* menu, MenuRange range) {
@@ -347,6 +388,7 @@ void QtWindow::buildMenus(QWidget* bar) {
         }
     };
 
+    std::size_t index = 0;
     for (const MenuBarButton& b : menuBarButtons()) {
         if (b.menuIndex < 0 || static_cast<std::size_t>(b.menuIndex) >= dropDowns.size()) {
             continue;
@@ -354,22 +396,22 @@ void QtWindow::buildMenus(QWidget* bar) {
         auto* menu = new QMenu(frame_);
         keyboard->watch(menu);
         fill(menu, dropDowns[static_cast<std::size_t>(b.menuIndex)]);
-        // The first letter is underlined: Alt with it opens the menu (played by the keyboard
-        // above, not by the button's own shortcut).
-        auto* button = stripButton(
-            bar, QStringLiteral("&") + QString::fromUtf8(loadString(b.stringId)), Qt::black);
-        button->setShortcut(QKeySequence());
-        keyboard->bar.push_back({button, menu});
-        menuButtons_.push_back(button);  // placed by layOut
+        keyboard->bar[index++].menu = menu;
         menus_.push_back(menu);
         for (QMenu* sub : menu->findChildren<QMenu*>()) {
             menus_.push_back(sub);
         }
-        // The menus drop upwards from the bar at the bottom of the screen.
-        connect(button, &QToolButton::clicked, menu, [menu, button] {
-            const QSize size = menu->sizeHint();
-            menu->popup(button->mapToGlobal(QPoint(0, -size.height())));
-        });
+    }
+    fontMenus();
+}
+
+void QtWindow::fontMenus() {
+    const QFont menuFont = programFont(zoomed(12, ui_.zoom()));
+    for (QMenu* menu : menus_) {
+        menu->setFont(menuFont);
+        for (QWidget* child : menu->findChildren<QWidget*>()) {
+            child->setFont(menuFont);
+        }
     }
 }
 

@@ -141,7 +141,11 @@ class QtWindow : public QObject, public Window {
     void buildCaption(QWidget* frame);
     void addHelpKey();
     void buildControl(const ControlTemplate& t);
+    // The menu bar's buttons; their menus are made when first needed (ensureMenus).
     void buildMenus(QWidget* bar);
+    void ensureMenus();
+    // Gives the menus made so far the font of the window's zoom.
+    void fontMenus();
     QAction* commandAction(int command, const QString& text);
     void qtFocusArrived(int id, int reason);
     // Puts Qt's focus where this window's focus is, without notifications.
@@ -162,7 +166,8 @@ class QtWindow : public QObject, public Window {
     std::vector<std::pair<QToolButton*, int>> captionButtons_;  // with their font's pixels
     QWidget* menuBar_ = nullptr;
     std::vector<QToolButton*> menuButtons_;
-    std::vector<QMenu*> menus_;
+    std::vector<QMenu*> menus_;             // empty until the menus are first needed
+    QObject* menuKeyboard_ = nullptr;       // the menu bar's keyboard handling
     std::vector<QShortcut*> accelerators_;  // the main window's; none while a dialog is open
     DialogPlace place_{};                   // a dialog's place on the screen
     bool layingOut_ = false;
