@@ -7,11 +7,11 @@
 // flushed to the window's backing store). In the first dialogs that have a Calculate case, the
 // inputs are typed once and Calculate is tapped over and over, each tap timed from the mouse
 // press to the end of the paint that showed the result field's new text. Prints one line a
-// figure, in milliseconds:
+// figure, in milliseconds of wall time and of the program's processor time:
 //
-//   first-open MS     the first calculator opened in the run
-//   open MS           every later one
-//   tap MS            every Calculate tap
+//   first-open MS CPU     the first calculator opened in the run
+//   open MS CPU           every later one
+//   tap MS CPU            every Calculate tap
 //
 // bench/latency.sh runs it several times and prints the table's rows.
 //
@@ -25,6 +25,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -41,6 +42,14 @@ namespace orvane {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// The processor time this thread has used, in milliseconds: beside the wall time, it shows how
+// much of a figure was spent waiting for a processor that other programs had.
+double cpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
 
 double msBetween(Clock::time_point from, Clock::time_point to) {
     return std::chrono::duration<double, std::milli>(to - from).count();
@@ -64,6 +73,7 @@ class PaintWatch : public QObject {
     }
     bool done() const { return done_.has_value(); }
     Clock::time_point doneAt() const { return *done_; }
+    double doneCpuMs() const { return doneCpu_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -83,6 +93,7 @@ class PaintWatch : public QObject {
             (void)watched->event(event);  // paints the dirty widgets and flushes them
             if (paintedTarget_) {
                 done_ = Clock::now();
+                doneCpu_ = cpuMs();
             }
             return true;
         }
@@ -106,6 +117,7 @@ class PaintWatch : public QObject {
     bool anyDialog_ = false;
     bool paintedTarget_ = false;
     std::optional<Clock::time_point> done_;
+    double doneCpu_ = 0.0;
 };
 
 using Step = std::function<void(ScriptedHost&)>;
@@ -208,8 +220,8 @@ class Session : public ActionSource {
             fail("the dialog of command " + std::to_string(c.command) + " was never painted");
             return;
         }
-        const double ms = msBetween(openedAt_, watch_.doneAt());
-        std::printf("%s %.3f\n", opened_ == 1 ? "first-open" : "open", ms);
+        std::printf("%s %.3f %.3f\n", opened_ == 1 ? "first-open" : "open",
+                    msBetween(openedAt_, watch_.doneAt()), watch_.doneCpuMs() - openedCpu_);
         if (!c.inputs.empty() && tapped_.insert(c.command).second) {
             tapRepeatedly(c);
         }
@@ -232,6 +244,7 @@ class Session : public ActionSource {
         turnLoop();
         watch_.watchDialogs();
         openedAt_ = Clock::now();
+        openedCpu_ = cpuMs();
         host_.menu(c.command);  // returns when the dialog has closed
     }
 
@@ -265,12 +278,14 @@ class Session : public ActionSource {
             }
             watch_.watch(result);
             const Clock::time_point pressed = Clock::now();
+            const double pressedCpu = cpuMs();
             host_.click(c.calculate);
             if (!pumpUntilPainted()) {
                 fail("the result field " + std::to_string(c.result) + " was never painted");
                 return;
             }
-            std::printf("tap %.3f\n", msBetween(pressed, watch_.doneAt()));
+            std::printf("tap %.3f %.3f\n", msBetween(pressed, watch_.doneAt()),
+                        watch_.doneCpuMs() - pressedCpu);
             const std::string got = host_.controlText(c.result);
             const char* expected = changed ? c.expectedChanged : c.expected;
             if (got != expected) {
@@ -302,6 +317,7 @@ class Session : public ActionSource {
     int opened_ = 0;
     bool busy_ = false;
     Clock::time_point openedAt_;
+    double openedCpu_ = 0.0;
     std::set<int> tapped_;
     std::string error_;
 };
