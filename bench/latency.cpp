@@ -26,13 +26,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "bench/tap_cases.hpp"
 #include "platform/qt/qt_scripted_host.hpp"
 #include "res/ids.hpp"
 #include "shell/main_window.hpp"
@@ -120,69 +120,28 @@ class PaintWatch : public QObject {
     double doneCpu_ = 0.0;
 };
 
-using Step = std::function<void(ScriptedHost&)>;
+using bench::TapCase;
+using bench::TapInput;
 
-Step type(int id, const char* text) {
-    return [id, text](ScriptedHost& h) { h.type(id, text); };
-}
-
-Step pick(int id, const char* entry) {
-    return [id, entry](ScriptedHost& h) { h.pick(id, entry); };
-}
-
+// The calculators opened in turn: those of the Calculate cases (bench/tap_cases.hpp) first, their
+// taps played the first time each is open, then dialogs of every other kind.
 struct Calculator {
     int command;
-    std::vector<Step> inputs;  // typed once before the taps; none: the dialog is only opened
-    int calculate = 0;
-    int result = 0;  // the result field whose paint ends a tap
-    // Every other tap is made with one input changed (untimed), so that each tap writes a new
-    // result: a field given the text it already shows is not painted again.
-    Step change;
-    Step changeBack;
-    const char* expected = nullptr;         // what the result field reads after a tap
-    const char* expectedChanged = nullptr;  // and after a tap with the input changed
+    const TapCase* tap;  // null: the dialog is only opened
 };
 
-Calculator openOnly(int command) {
-    return Calculator{command, {}, 0, 0, {}, {}, nullptr, nullptr};
-}
-
-namespace gc = ctl::great_circle;
-namespace calc = ctl::calculator;
-
-// The calculators opened in turn: the two with a Calculate case (as the headless host's tap
-// benchmark has them), then dialogs of every other kind.
 const std::vector<Calculator>& calculators() {
-    static const std::vector<Calculator> all = {
-        {cmd::kHeadingGroundSpeed,
-         {type(calc::kFirstInput, "120"), pick(calc::kSecondInput, "090"),
-          pick(calc::kThirdInput, "180"), type(calc::kFourthInput, "20")},
-         calc::kCalculate,
-         calc::kFirstResult,
-         type(calc::kFirstInput, "140"),
-         type(calc::kFirstInput, "120"),
-         "100\u00b0",
-         "098\u00b0"},
-        {cmd::kGreatCircle,
-         {type(gc::kFromLatitudeDegrees, "51"), type(gc::kFromLatitudeMinutes, "28"),
-          type(gc::kFromLatitudeHundredths, "00"), type(gc::kFromLongitudeDegrees, "000"),
-          type(gc::kFromLongitudeMinutes, "27"), type(gc::kFromLongitudeHundredths, "00"),
-          type(gc::kToLatitudeDegrees, "40"), type(gc::kToLatitudeMinutes, "38"),
-          type(gc::kToLatitudeHundredths, "00"), type(gc::kToLongitudeDegrees, "073"),
-          type(gc::kToLongitudeMinutes, "47"), type(gc::kToLongitudeHundredths, "00")},
-         gc::kCalculate,
-         gc::kInitialCourse,
-         type(gc::kToLongitudeDegrees, "074"),
-         type(gc::kToLongitudeDegrees, "073"),
-         "287.9\u00b0",
-         "288.6\u00b0"},
-        openOnly(cmd::kAirspeed),
-        openOnly(cmd::kCriticalPoint),
-        openOnly(cmd::kPointOfNoReturn),
-        openOnly(cmd::kFuelPlanning),
-        openOnly(cmd::kConversions),
-        openOnly(cmd::kCrosswind),
-    };
+    static const std::vector<Calculator> all = [] {
+        std::vector<Calculator> list;
+        for (const TapCase& tap : bench::tapCases()) {
+            list.push_back({tap.command, &tap});
+        }
+        for (int command : {cmd::kAirspeed, cmd::kCriticalPoint, cmd::kPointOfNoReturn,
+                            cmd::kFuelPlanning, cmd::kConversions, cmd::kCrosswind}) {
+            list.push_back({command, nullptr});
+        }
+        return list;
+    }();
     return all;
 }
 
@@ -222,8 +181,8 @@ class Session : public ActionSource {
         }
         std::printf("%s %.3f %.3f\n", opened_ == 1 ? "first-open" : "open",
                     msBetween(openedAt_, watch_.doneAt()), watch_.doneCpuMs() - openedCpu_);
-        if (!c.inputs.empty() && tapped_.insert(c.command).second) {
-            tapRepeatedly(c);
+        if (c.tap != nullptr && tapped_.insert(c.command).second) {
+            tapRepeatedly(*c.tap);
         }
         host_.command(kCommandOk, 0);  // Done
     }
@@ -259,21 +218,28 @@ class Session : public ActionSource {
         return watch_.done();
     }
 
-    void tapRepeatedly(const Calculator& c) {
-        for (const Step& step : c.inputs) {
-            step(host_);
+    void tapRepeatedly(const TapCase& c) {
+        for (const TapInput& input : c.inputs) {
+            bench::play(host_, input);
+        }
+        // The input the changed one replaces, to give back every other time.
+        TapInput original = c.changed;
+        for (const TapInput& input : c.inputs) {
+            if (input.id == c.changed.id) {
+                original = input;
+            }
         }
         host_.focus(c.calculate);
         turnLoop();
-        QWidget* result = qtControlWidget(host_, c.result);
+        QWidget* result = qtControlWidget(host_, c.resultId);
         if (result == nullptr) {
-            fail("no result field " + std::to_string(c.result));
+            fail("no result field " + std::to_string(c.resultId));
             return;
         }
         for (int i = 0; i < taps_; ++i) {
             const bool changed = i % 2 == 1;
             if (i > 0) {
-                (changed ? c.change : c.changeBack)(host_);
+                bench::play(host_, changed ? c.changed : original);
                 turnLoop();
             }
             watch_.watch(result);
@@ -281,15 +247,15 @@ class Session : public ActionSource {
             const double pressedCpu = cpuMs();
             host_.click(c.calculate);
             if (!pumpUntilPainted()) {
-                fail("the result field " + std::to_string(c.result) + " was never painted");
+                fail("the result field " + std::to_string(c.resultId) + " was never painted");
                 return;
             }
             std::printf("tap %.3f %.3f\n", msBetween(pressed, watch_.doneAt()),
                         watch_.doneCpuMs() - pressedCpu);
-            const std::string got = host_.controlText(c.result);
-            const char* expected = changed ? c.expectedChanged : c.expected;
+            const std::string got = host_.controlText(c.resultId);
+            const char* expected = changed ? c.changedResult : c.result;
             if (got != expected) {
-                fail("result field " + std::to_string(c.result) + " reads \"" + got +
+                fail("result field " + std::to_string(c.resultId) + " reads \"" + got +
                      "\", expected \"" + expected + "\"");
                 return;
             }

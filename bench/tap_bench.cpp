@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bench/bench.hpp"
+#include "bench/tap_cases.hpp"
 #include "platform/headless/headless_host.hpp"
 #include "res/ids.hpp"
 #include "shell/main_window.hpp"
@@ -21,15 +22,6 @@ namespace {
 
 using Step = std::function<void(HeadlessHost&)>;
 
-struct TapCase {
-    const char* name;
-    int command;               // the menu command that opens the dialog
-    std::vector<Step> inputs;  // typed once, before the timing
-    int calculate;             // the Calculate button
-    int resultId;              // a result field, checked after the timing
-    const char* result;        // what it must read
-};
-
 // Plays the user: the splash closed by a tap, the disclaimer accepted, the menu command, the
 // inputs, the focus put on Calculate; then the timed taps; then Done and the program's close.
 class TapSession : public ActionSource {
@@ -39,7 +31,9 @@ class TapSession : public ActionSource {
         steps_.push_back([](HeadlessHost& h) { h.tap(); });
         steps_.push_back([](HeadlessHost& h) { h.click(kCommandOk); });  // Accept
         steps_.push_back([c = tap.command](HeadlessHost& h) { h.menu(c); });
-        steps_.insert(steps_.end(), tap.inputs.begin(), tap.inputs.end());
+        for (const TapInput& input : tap.inputs) {
+            steps_.push_back([input](HeadlessHost& h) { play(h, input); });
+        }
         steps_.push_back([c = tap.calculate](HeadlessHost& h) { h.focus(c); });
     }
 
@@ -104,44 +98,6 @@ void timeTaps(benchmark::State& state, const TapCase& tap) {
     if (!error.empty()) {
         state.SkipWithError(error.c_str());
     }
-}
-
-Step type(int id, const char* text) {
-    return [id, text](HeadlessHost& h) { h.type(id, text); };
-}
-
-Step pick(int id, const char* entry) {
-    return [id, entry](HeadlessHost& h) { h.pick(id, entry); };
-}
-
-namespace gc = ctl::great_circle;
-namespace calc = ctl::calculator;
-
-const std::vector<TapCase>& tapCases() {
-    static const std::vector<TapCase> cases = {
-        // London to New York: great circle, rhumb line, the variation, five results written and
-        // the route and home position stored.
-        {"great circle Calculate",
-         cmd::kGreatCircle,
-         {type(gc::kFromLatitudeDegrees, "51"), type(gc::kFromLatitudeMinutes, "28"),
-          type(gc::kFromLatitudeHundredths, "00"), type(gc::kFromLongitudeDegrees, "000"),
-          type(gc::kFromLongitudeMinutes, "27"), type(gc::kFromLongitudeHundredths, "00"),
-          type(gc::kToLatitudeDegrees, "40"), type(gc::kToLatitudeMinutes, "38"),
-          type(gc::kToLatitudeHundredths, "00"), type(gc::kToLongitudeDegrees, "073"),
-          type(gc::kToLongitudeMinutes, "47"), type(gc::kToLongitudeHundredths, "00")},
-         gc::kCalculate,
-         gc::kInitialCourse,
-         "287.9\u00b0"},
-        // 120 kt on 090 with 20 kt from 180: heading and ground speed written and stored.
-        {"heading and ground speed Calculate",
-         cmd::kHeadingGroundSpeed,
-         {type(calc::kFirstInput, "120"), pick(calc::kSecondInput, "090"),
-          pick(calc::kThirdInput, "180"), type(calc::kFourthInput, "20")},
-         calc::kCalculate,
-         calc::kFirstResult,
-         "100\u00b0"},
-    };
-    return cases;
 }
 
 }  // namespace
