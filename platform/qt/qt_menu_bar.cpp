@@ -308,7 +308,7 @@ void QtWindow::buildMenus(QWidget* bar) {
 
 void QtWindow::ensureMenus() {
     // The menus (some forty actions, a menu laid out in columns of buttons, their fonts) are made
-    // when the pilot first opens one, not at start-up: about 1.3 million instructions and their
+    // when the pilot first opens one, not at start-up: about 1.1 million instructions and their
     // widgets' memory that the first painted window does without.
     auto* keyboard = static_cast<MenuKeyboard*>(menuKeyboard_);
     if (keyboard == nullptr || !menus_.empty()) {
