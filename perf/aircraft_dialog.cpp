@@ -136,7 +136,8 @@ class AircraftDialog : public WindowProc {
         const std::vector<EnvelopePoint>& envelope =
             typed.error == EnvelopeError::None ? typed.points : current.envelope;
         paintEnvelopePicture(painter, width, height, envelope, readMaxTakeOffWeight(window),
-                             summary_.takeOffWeight, summary_.centreOfGravity);
+                             summary_.takeOffWeight, summary_.centreOfGravity,
+                             coloursOf(platform_.shade()));
     }
 
   private:

@@ -9,10 +9,6 @@ namespace orvane {
 
 namespace {
 
-constexpr Rgb kBlack{0, 0, 0};
-constexpr Rgb kWhite{255, 255, 255};
-constexpr Rgb kMarker{220, 0, 0};
-
 // Room for the weight numbers on the left, the cg numbers below, a line of text on top.
 constexpr int kLeftMargin = 36, kRightMargin = 6, kTopMargin = 14, kBottomMargin = 14;
 constexpr int kTextHeight = 12;
@@ -42,7 +38,10 @@ struct Range {
 
 void paintEnvelopePicture(Painter& painter, int width, int height,
                           std::span<const EnvelopePoint> envelope, std::int32_t maxTakeOffWeight,
-                          double weight, double cg) {
+                          double weight, double cg, const Colours& colours) {
+    const Rgb kBlack = colours.pictureInk;  // Day's ink, paper and marker are black, white, red
+    const Rgb kWhite = colours.pictureBackground;
+    const Rgb kMarker = colours.pictureMarker;
     painter.fillRect(0, 0, width, height, kWhite);
     if (envelope.size() < kMinEnvelopePoints) {
         painter.drawText("No envelope", 0, 0, width, height, Align::Centre, kBlack, kWhite);

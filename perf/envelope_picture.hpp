@@ -7,6 +7,7 @@
 #include <span>
 
 #include "perf/envelope.hpp"
+#include "platform/appearance.hpp"
 #include "platform/platform.hpp"
 
 namespace orvane {
@@ -15,9 +16,9 @@ namespace orvane {
 // maximum take-off weight (when above 0, also written in the top right corner) and the loading
 // (when both its numbers are finite and the weight is above 0), with a twentieth of each range
 // spare on every side. An envelope of fewer than 3 points draws "No envelope" in the middle
-// instead of axes; the loading is then not marked.
+// instead of axes; the loading is then not marked. The colours are the shade's picture colours.
 void paintEnvelopePicture(Painter& painter, int width, int height,
                           std::span<const EnvelopePoint> envelope, std::int32_t maxTakeOffWeight,
-                          double weight, double cg);
+                          double weight, double cg, const Colours& colours = coloursOf(Shade::Day));
 
 }  // namespace orvane

@@ -42,6 +42,10 @@ struct Rgb {
 
 enum class Align { Left, Centre, Right };
 
+// The appearances (platform/appearance.hpp).
+enum class Appearance : std::int32_t;
+enum class Shade;
+
 // Drawing on a window's paint surface with its default font and a black one-pixel pen.
 class Painter {
   public:
@@ -199,6 +203,11 @@ class Platform {
                                                     std::size_t /*maxBytes*/) {
         return std::nullopt;
     }
+    // The appearance the pilot chose: every window shows it at once, and Auto follows the
+    // desktop's palette from then on. A platform without windows of its own keeps Day.
+    virtual void setAppearance(Appearance /*choice*/) {}
+    // The shade on screen now; the program paints its panel and pictures in its colours.
+    virtual Shade shade() { return Shade{}; }
 };
 
 }  // namespace orvane

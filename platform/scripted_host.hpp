@@ -107,6 +107,8 @@ class ScriptedHost : public Platform {
     virtual void tick(int timerId, int count) = 0;
     // The window's zoom: 1 shows the device's 240 by 320 pixels as they are.
     virtual void setZoom(double zoom) = 0;
+    // The desktop's palette: dark (light text on dark backgrounds) or light.
+    virtual void setDesktopDark(bool dark) = 0;
 
     // The user.
     virtual bool programRunning() const = 0;
@@ -159,6 +161,13 @@ class ScriptedHost : public Platform {
     // the last look), one line a fault. textChecked: whether the host also measured that every
     // text fits its control (the headless host has no fonts and checks the geometry only).
     virtual std::vector<std::string> layoutFaults(bool& textChecked) = 0;
+    // Texts of the top window whose contrast with their background, as painted, is below
+    // kMinimumTextContrast; and what of the top window's picture is too bright for Night (green
+    // or blue above kNightGreenBlueLimit). One line a fault. measured: whether the host looked at
+    // the rendered picture (the headless host has none and checks the colours the summary
+    // panel was painted with).
+    virtual std::vector<std::string> contrastFaults(bool& measured) = 0;
+    virtual std::vector<std::string> nightFaults(bool& measured) = 0;
     // Saves a picture of the screen; false when the host cannot.
     // control: only that control of the top window, cut from the same picture (0: all).
     virtual bool shot(const std::string& file, int control) = 0;

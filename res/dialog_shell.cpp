@@ -31,6 +31,11 @@ const ControlTemplate kPreferencesControls[] = {
      cs::kGroup | cs::kTabStop},
     // To the frame's inner edge: "World model (WMM-2025), out of date" fits at zoom 1.
     {preferences::kWorldVariation, K::RadioButton, "World model", 10, 70, 143, 10, 0},
+    // The appearance: Auto follows the desktop, Night is red on black.
+    {-1, K::GroupBox, "Display", 3, 86, 151, 26, 0},
+    {preferences::kDisplayAuto, K::RadioButton, "Auto", 10, 98, 42, 10, cs::kGroup | cs::kTabStop},
+    {preferences::kDisplayDay, K::RadioButton, "Day", 58, 98, 42, 10, 0},
+    {preferences::kDisplayNight, K::RadioButton, "Night", 106, 98, 44, 10, 0},
 };
 
 const ControlTemplate kDisclaimerControls[] = {
@@ -64,7 +69,7 @@ const DialogTemplate kStopwatchTemplate = {dlg::kStopwatch,
 const DialogTemplate kPreferencesTemplate = {dlg::kPreferences,
                                              "Preferences",
                                              157,
-                                             88,
+                                             116,
                                              "MS Sans Serif",
                                              8,
                                              ds::kCaption | ds::kSysMenu | ds::kModalFrame,

@@ -46,6 +46,7 @@ inline constexpr int kHelp = 40036;
 inline constexpr int kPreferences = 40038;
 inline constexpr int kFuelPlanning = 40039;
 inline constexpr int kAircraft = 40041;
+inline constexpr int kToggleNight = 40042;  // Ctrl+N: Night, and back to the Display before it
 }  // namespace cmd
 
 // Dialog templates.
@@ -230,6 +231,9 @@ inline constexpr int kInches = 1113;
 inline constexpr int kMillibars = 1114;
 inline constexpr int kRegionalVariation = 1120;
 inline constexpr int kWorldVariation = 1121;  // its text names the model file and its state
+inline constexpr int kDisplayAuto = 1117;     // the Display group: Day or Dusk, after the desktop
+inline constexpr int kDisplayDay = 1118;
+inline constexpr int kDisplayNight = 1119;
 }  // namespace preferences
 
 // Template 153: one position (degrees, minutes, hundredths of a minute and the hemisphere

@@ -57,6 +57,7 @@ const MenuBarButton kMenuBar102[] = {
 
 const Accelerator kAccelerators3[] = {
     {'A', cmd::kAbout},
+    {'N', cmd::kToggleNight},
     {'Q', cmd::kCloseRequest},
 };
 

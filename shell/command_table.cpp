@@ -37,6 +37,7 @@ const CommandEntry kCommandTable[] = {
     {cmd::kPreferences, kDialog, dlg::kPreferences, makePreferencesDialog},
     {cmd::kFuelPlanning, kDialog, dlg::kCalculator, makeCalculatorDialog},
     {cmd::kAircraft, kDialog, dlg::kAircraft, makeAircraftDialog},
+    {cmd::kToggleNight, CommandAction::ToggleNight, 0, nullptr},
 };
 
 }  // namespace

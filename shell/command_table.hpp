@@ -12,6 +12,7 @@ enum class CommandAction {
     DestroyWindow,  // Exit
     OpenDialog,     // a modal dialog over the main window
     MainHelp,       // the help viewer on the main topic
+    ToggleNight,    // Ctrl+N: Night, and back to the appearance before it
 };
 
 struct CommandEntry {

@@ -7,6 +7,7 @@
 #include "res/menu.hpp"
 #include "shell/aircraft_store.hpp"
 #include "shell/command_table.hpp"
+#include "shell/display.hpp"
 #include "shell/help.hpp"
 #include "shell/settings_store.hpp"
 #include "shell/summary_panel.hpp"
@@ -18,6 +19,9 @@ void MainWindowProc::onOpen(Window& window) {
                            context_.state.defaults);
     context_.state.aircraft =
         loadAircraft(context_.platform.registry(), context_.state.defaults, unread_);
+    chooseDisplay(
+        context_.state, context_.platform,
+        appearanceFromStore(static_cast<std::uint32_t>(context_.state.preferences.display)));
 }
 
 void MainWindowProc::onCommand(Window& window, int id, int /*code*/) {
@@ -37,6 +41,9 @@ void MainWindowProc::onCommand(Window& window, int id, int /*code*/) {
         case CommandAction::MainHelp:
             launchHelp(context_.platform, kMainHelpFile);
             break;
+        case CommandAction::ToggleNight:
+            toggleNight(context_.state, context_.platform);
+            break;
         case CommandAction::OpenDialog: {
             std::unique_ptr<WindowProc> dialog = entry->factory(context_);
             window.runModal(entry->templateId, *dialog);
@@ -46,7 +53,8 @@ void MainWindowProc::onCommand(Window& window, int id, int /*code*/) {
 }
 
 void MainWindowProc::onPaint(Window& /*window*/, Painter& painter) {
-    paintSummaryPanel(painter, context_.state.summary, context_.platform.currencySymbol());
+    paintSummaryPanel(painter, context_.state.summary, context_.platform.currencySymbol(),
+                      coloursOf(context_.platform.shade()));
 }
 
 void MainWindowProc::onDestroy(Window& window) {

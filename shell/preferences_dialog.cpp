@@ -1,9 +1,11 @@
-// Preferences: temperature in Fahrenheit or Celsius, pressure in inches or millibars, and the
-// model of the magnetic variation. A choice takes effect at once for every calculator opened
-// afterwards; the settings store keeps it when the program ends.
+// Preferences: temperature in Fahrenheit or Celsius, pressure in inches or millibars, the model
+// of the magnetic variation and the Display (Auto, Day or Night). A choice takes effect at once:
+// for every calculator opened afterwards, and the Display on the screen; the settings store keeps
+// it when the program ends.
 #include "geo/magnetic_model.hpp"
 #include "res/ids.hpp"
 #include "shell/dialogs.hpp"
+#include "shell/display.hpp"
 
 namespace orvane {
 
@@ -11,10 +13,23 @@ namespace {
 
 using namespace ctl::preferences;
 
+// The Display group's radio buttons.
+struct DisplayButton {
+    int id;
+    Appearance choice;
+};
+constexpr DisplayButton kDisplayButtons[] = {{kDisplayAuto, Appearance::Auto},
+                                             {kDisplayDay, Appearance::Day},
+                                             {kDisplayNight, Appearance::Night}};
+
 class PreferencesDialog : public WindowProc {
   public:
-    PreferencesDialog(PreferenceData& preferences, const MagneticModel* model, Date today)
-        : preferences_(preferences), model_(model), today_(today) {}
+    PreferencesDialog(RunState& state, Platform& platform)
+        : state_(state),
+          preferences_(state.preferences),
+          platform_(platform),
+          model_(state.magneticModel.get()),
+          today_(platform.utcDate()) {}
 
     void onOpen(Window& window) override {
         window.setChecked(preferences_.tempCelsius == 0 ? kFahrenheit : kCelsius, true);
@@ -25,6 +40,13 @@ class PreferencesDialog : public WindowProc {
         window.setEnabled(kWorldVariation, model_ != nullptr);
         const bool world = model_ != nullptr && preferences_.varModel == kVarModelWorld;
         window.setChecked(world ? kWorldVariation : kRegionalVariation, true);
+        const Appearance display =
+            appearanceFromStore(static_cast<std::uint32_t>(preferences_.display));
+        for (const DisplayButton& b : kDisplayButtons) {
+            if (b.choice == display) {
+                window.setChecked(b.id, true);
+            }
+        }
     }
 
     void onCommand(Window& window, int id, int) override {
@@ -53,12 +75,19 @@ class PreferencesDialog : public WindowProc {
                 window.end(2);
                 break;
             default:
+                for (const DisplayButton& b : kDisplayButtons) {
+                    if (b.id == id) {
+                        chooseDisplay(state_, platform_, b.choice);
+                    }
+                }
                 break;  // there is no OK button; command 1 does nothing
         }
     }
 
   private:
+    RunState& state_;
     PreferenceData& preferences_;
+    Platform& platform_;
     const MagneticModel* model_;
     Date today_;
 };
@@ -77,8 +106,7 @@ std::string worldModelText(const MagneticModel* model, Date today) {
 }
 
 std::unique_ptr<WindowProc> makePreferencesDialog(DialogContext& context) {
-    return std::make_unique<PreferencesDialog>(
-        context.state.preferences, context.state.magneticModel.get(), context.platform.utcDate());
+    return std::make_unique<PreferencesDialog>(context.state, context.platform);
 }
 
 }  // namespace orvane

@@ -6,7 +6,7 @@ namespace orvane {
 
 std::span<const NamedRecordField> recordFields(RunState& s) {
     // Rebuilt for the state asked about; the driver calls this rarely.
-    static thread_local std::array<NamedRecordField, 32> fields;
+    static thread_local std::array<NamedRecordField, 33> fields;
     FlightSummary& f = s.summary;
     DefaultData& d = s.defaults;
     fields = {{
@@ -25,6 +25,7 @@ std::span<const NamedRecordField> recordFields(RunState& s) {
         {"tempCelsius", &s.preferences.tempCelsius},
         {"pressureMillibars", &s.preferences.pressureMillibars},
         {"varModel", &s.preferences.varModel},
+        {"display", &s.preferences.display},
         {"latitude", &d.latitude},
         {"longitude", &d.longitude},
         {"basicWeight", &d.basicWeight},

@@ -41,6 +41,7 @@ struct PreferenceData {
     std::int32_t tempCelsius = 0;               // 1: degrees Celsius; 0: Fahrenheit
     std::int32_t pressureMillibars = 0;         // 1: millibars; 0: inches of mercury
     std::int32_t varModel = kVarModelRegional;  // kVarModelWorld or kVarModelRegional
+    std::int32_t display = 0;  // the appearance: 0 Auto, 1 Day, 2 Night (platform/appearance.hpp)
 };
 
 // Home position and aircraft data, stored between runs.
@@ -95,7 +96,8 @@ struct RunState {
     FlightSummary summary;
     PreferenceData preferences;
     DefaultData defaults;
-    std::int32_t lastCommandId = 0;  // the last menu or accelerator command
+    std::int32_t lastCommandId = 0;       // the last menu or accelerator command
+    std::int32_t displayBeforeNight = 0;  // the appearance Ctrl+N goes back to from Night
     // Dialog values that live for the whole run.
     int airspeedDrivingField = 0;     // 0 none, 1 TAS, 2 RAS, 3 Mach
     int conversionsDrivingField = 0;  // the row that drives the conversions (0: none yet)

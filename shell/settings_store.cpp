@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "calc/numbers.hpp"
+#include "platform/appearance.hpp"
 
 namespace orvane {
 
@@ -213,9 +214,11 @@ UnreadSettings loadSettings(Window& owner, Registry& registry, PreferenceData& p
         preferences.tempCelsius = 0;
         preferences.pressureMillibars = 0;
         preferences.varModel = kVarModelRegional;
+        preferences.display = static_cast<std::int32_t>(Appearance::Auto);
         defaults.latitude = 0.0;
         defaults.longitude = 0.0;
-        for (const char* name : {"Temp", "Press", "VarModel", "Lat", "NS", "Lon", "EW"}) {
+        for (const char* name :
+             {"Temp", "Press", "VarModel", "Display", "Lat", "NS", "Lon", "EW"}) {
             unread.names.emplace_back(name);
         }
         for (const AircraftValue& v : kAircraftValues) {
@@ -247,6 +250,13 @@ UnreadSettings loadSettings(Window& owner, Registry& registry, PreferenceData& p
         preferences.varModel = value == 1 ? kVarModelWorld : kVarModelRegional;
     } else {
         unread.names.emplace_back("VarModel");
+    }
+    // So did the appearance: missing or unreadable is Auto, again without a word.
+    preferences.display = static_cast<std::int32_t>(Appearance::Auto);
+    if (readValue(owner, prefs, "Display", value, true)) {
+        preferences.display = static_cast<std::int32_t>(appearanceFromStore(value));
+    } else {
+        unread.names.emplace_back("Display");
     }
     if (!prefs.close()) {
         owner.message(kCouldNotClose);
@@ -301,6 +311,10 @@ void saveSettings(Window& owner, Registry& registry, const PreferenceData& prefe
     if (!keepsStoredValue(prefs, unread, "VarModel",
                           preferences.varModel != loadedPreferences.varModel)) {
         writeValue(owner, prefs, "VarModel", signedBits(preferences.varModel), true);
+    }
+    if (!keepsStoredValue(prefs, unread, "Display",
+                          preferences.display != loadedPreferences.display)) {
+        writeValue(owner, prefs, "Display", signedBits(preferences.display), true);
     }
     if (!prefs.close()) {
         owner.message(kCouldNotClose);

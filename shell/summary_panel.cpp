@@ -11,10 +11,6 @@ namespace orvane {
 
 namespace {
 
-constexpr Rgb kPanelYellow{255, 213, 17};
-constexpr Rgb kLabelBlue{0, 0, 255};
-constexpr Rgb kValueBlack{0, 0, 0};
-
 // Columns of a row: label 1 right-aligned in 0..90, value 1 left-aligned in 93..240, label 2
 // right-aligned in 93..175, value 2 left-aligned in 178..240.
 struct PanelRow {
@@ -51,8 +47,12 @@ RowValues rowValues(int row, const FlightSummary& s) {
 
 }  // namespace
 
-void paintSummaryPanel(Painter& painter, const FlightSummary& summary, std::string_view currency) {
-    painter.fillRect(6, 25, 234, 255, kPanelYellow);
+void paintSummaryPanel(Painter& painter, const FlightSummary& summary, std::string_view currency,
+                       const Colours& colours) {
+    const Rgb panel = colours.panel;
+    const Rgb label = colours.panelLabel;
+    const Rgb value = colours.panelValue;
+    painter.fillRect(6, 25, 234, 255, panel);
     for (int row = 0; row < 5; ++row) {
         const PanelRow& r = kRows[row];
         if (row == 4) {
@@ -61,19 +61,16 @@ void paintSummaryPanel(Painter& painter, const FlightSummary& summary, std::stri
         }
         const int bottom = r.top + kBandHeight;
         const RowValues values = rowValues(row, summary);
-        painter.drawText(r.label1, 0, r.top, 90, bottom, Align::Right, kLabelBlue, kPanelYellow);
-        painter.drawText(values.value1, 93, r.top, 240, bottom, Align::Left, kValueBlack,
-                         kPanelYellow);
+        painter.drawText(r.label1, 0, r.top, 90, bottom, Align::Right, label, panel);
+        painter.drawText(values.value1, 93, r.top, 240, bottom, Align::Left, value, panel);
         if (r.label2 != nullptr) {
-            painter.drawText(r.label2, 93, r.top, 175, bottom, Align::Right, kLabelBlue,
-                             kPanelYellow);
-            painter.drawText(values.value2, 178, r.top, 240, bottom, Align::Left, kValueBlack,
-                             kPanelYellow);
+            painter.drawText(r.label2, 93, r.top, 175, bottom, Align::Right, label, panel);
+            painter.drawText(values.value2, 178, r.top, 240, bottom, Align::Left, value, panel);
         }
     }
     std::string cost(currency);
     cost += formatReal("%1.2f", summary.cost);
-    painter.drawText(cost, 0, 220, 240, 260, Align::Centre, kValueBlack, kPanelYellow);
+    painter.drawText(cost, 0, 220, 240, 260, Align::Centre, value, panel);
 }
 
 }  // namespace orvane

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/appearance.hpp"
 #include "platform/control_kinds.hpp"
 #include "platform/scripted_clock.hpp"
 #include "res/menu.hpp"
@@ -646,6 +647,66 @@ std::vector<std::string> HeadlessHost::layoutFaults(bool& textChecked) {
         }
     }
     return geometryFaults(dialogClientRect(*t), shown, 2, dialogBaseUnits(t->pointSize).y);
+}
+
+void HeadlessHost::setAppearance(Appearance choice) {
+    const Shade before = shade();
+    appearance_ = choice;
+    if (shade() != before) {
+        paintMain();  // the panel in the new colours
+    }
+}
+
+Shade HeadlessHost::shade() {
+    return shadeOf(appearance_, desktopDark_);
+}
+
+void HeadlessHost::setDesktopDark(bool dark) {
+    const Shade before = shade();
+    desktopDark_ = dark;
+    if (shade() != before) {
+        paintMain();
+    }
+}
+
+// Without a picture, what the colours of the summary panel's last paint say: its texts against
+// their own backgrounds, and every colour for Night. A dialog's colours are the Qt host's.
+std::vector<std::string> HeadlessHost::contrastFaults(bool& measured) {
+    measured = false;
+    std::vector<std::string> faults;
+    if (top().dialogTemplate() != nullptr) {
+        return faults;
+    }
+    for (const DrawCall& c : lastPaint_) {
+        if (c.kind == DrawCall::Kind::Text && !c.text.empty() &&
+            contrastRatio(c.foreground, c.background) < kMinimumTextContrast) {
+            faults.push_back("panel text \"" + c.text + "\": contrast " +
+                             describeContrast(c.foreground, c.background));
+        }
+    }
+    return faults;
+}
+
+std::vector<std::string> HeadlessHost::nightFaults(bool& measured) {
+    measured = false;
+    std::vector<std::string> faults;
+    if (top().dialogTemplate() != nullptr) {
+        return faults;
+    }
+    for (const DrawCall& c : lastPaint_) {
+        for (const Rgb colour : {c.foreground, c.background}) {
+            if ((c.kind == DrawCall::Kind::Text || c.kind == DrawCall::Kind::Rect) &&
+                !fitsNight(colour)) {
+                faults.push_back("panel " +
+                                 std::string(c.kind == DrawCall::Kind::Text
+                                                 ? "text \"" + c.text + "\""
+                                                 : "fill") +
+                                 " in " + describeColour(colour));
+                break;
+            }
+        }
+    }
+    return faults;
 }
 
 std::string HeadlessHost::describeTop() const {

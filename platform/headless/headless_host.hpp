@@ -92,6 +92,8 @@ class HeadlessHost : public ScriptedHost {
     bool bringRunningCopyForward() override;
     Window* createMainWindow(std::string_view title, WindowProc& procedure) override;
     int runMessageLoop() override;
+    void setAppearance(Appearance choice) override;
+    Shade shade() override;
 
     // ScriptedHost
     void setActionSource(ActionSource* source) override { source_ = source; }
@@ -99,6 +101,7 @@ class HeadlessHost : public ScriptedHost {
     void tick(int timerId, int count) override;
     // The geometry is checked in device pixels; only an open help viewer follows the zoom.
     void setZoom(double zoom) override { zoomChanged(zoom); }
+    void setDesktopDark(bool dark) override;
     bool programRunning() const override { return main_ != nullptr; }
     void tap() override;
     void menu(int command) override;
@@ -126,6 +129,8 @@ class HeadlessHost : public ScriptedHost {
     std::string describeTop() const override;
     std::vector<DrawCall> lastMainPaint() const override { return lastPaint_; }
     std::vector<std::string> layoutFaults(bool& textChecked) override;
+    std::vector<std::string> contrastFaults(bool& measured) override;
+    std::vector<std::string> nightFaults(bool& measured) override;
     bool shot(const std::string&, int) override { return false; }
 
     void programEnded() override;
@@ -157,6 +162,8 @@ class HeadlessHost : public ScriptedHost {
     std::vector<DrawCall> lastPaint_;
     int messagesShown_ = 0;
     MenuKeys menuKeys_;
+    Appearance appearance_{};  // Auto
+    bool desktopDark_ = false;
 };
 
 }  // namespace orvane

@@ -91,6 +91,7 @@ void offerCopy(QLineEdit* edit) {
     edit->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(edit, &QWidget::customContextMenuRequested, edit, [edit](QPoint at) {
         QMenu menu(edit);
+        menu.setPalette(edit->window()->palette());  // a menu is a window: it takes no palette
         QAction* copy = menu.addAction(QStringLiteral("Copy"));
         QObject::connect(copy, &QAction::triggered, edit,
                          [edit] { QApplication::clipboard()->setText(edit->text()); });
@@ -158,15 +159,12 @@ void QtWindow::buildControl(const ControlTemplate& t) {
             break;
         }
         case ControlKind::Edit: {
-            auto* edit = new QLineEdit(client_);
+            auto* edit = new FieldEdit(client_);
             edit->setText(text);
             edit->setFrame((t.style & cs::kBorder) != 0);
             edit->setAlignment(horizontal | Qt::AlignVCenter);
             if ((t.style & cs::kReadOnly) != 0) {
-                edit->setReadOnly(true);
-                QPalette palette = edit->palette();
-                palette.setColor(QPalette::Base, kReadOnlyColour);
-                edit->setPalette(palette);
+                edit->setReadOnly(true);  // its colours: applyColours
             }
             const bool digitsOnly = (t.style & cs::kDigits) != 0;
             const bool mustFit = (t.style & cs::kAutoScroll) == 0;
@@ -185,7 +183,7 @@ void QtWindow::buildControl(const ControlTemplate& t) {
         }
         case ControlKind::Combo: {
             auto* combo = new QComboBox(client_);
-            combo->setEditable(true);
+            combo->setLineEdit(new FieldEdit(combo));  // editable, with the field's caret
             combo->setInsertPolicy(QComboBox::NoInsert);
             combo->setCompleter(nullptr);  // no completion: the box shows what was typed
             QLineEdit* edit = combo->lineEdit();
@@ -234,11 +232,10 @@ void QtWindow::buildControl(const ControlTemplate& t) {
         case ControlKind::Picture: {
             auto* picture = new QLabel(client_);
             picture->setAttribute(Qt::WA_TransparentForMouseEvents);
-            const QPixmap pixmap =
-                QPixmap::fromImage(readPicture(bitmapResourceFile(c.templateText)));
-            if (!pixmap.isNull()) {
-                // A picture control takes the size of its picture.
-                picture->setPixmap(pixmap);
+            const QImage image = readPicture(bitmapResourceFile(c.templateText));
+            if (!image.isNull()) {
+                // A picture control takes the size of its picture (shown by applyColours).
+                const QPixmap pixmap = QPixmap::fromImage(image);
                 picture->setScaledContents(true);
                 c.place.width = pixmap.width();
                 c.place.height = pixmap.height();

@@ -6,6 +6,7 @@
 #include <QIconEngine>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmapCache>
@@ -154,7 +155,7 @@ void QtWindow::buildMainWindow() {
     panel->setAttribute(Qt::WA_OpaquePaintEvent);
     client_ = panel;
 
-    auto* bar = new Strip(frame, kMenuBarColour, true);
+    auto* bar = new Strip(frame, true);
     menuBar_ = bar;
     buildMenus(bar);
 
@@ -184,6 +185,7 @@ void QtWindow::buildMainWindow() {
     }
     addHelpKey();
     layOut();
+    applyColours(ui_.colours());
 }
 
 void QtWindow::frameResized(QSize size) {
@@ -214,31 +216,28 @@ void QtWindow::addHelpKey() {
 }
 
 void QtWindow::buildCaption(QWidget* frame) {
-    auto* strip = new Strip(frame, kCaptionColour, false);
+    auto* strip = new Strip(frame, false);
     captionStrip_ = strip;
     auto* title = new QLabel(strip);
     title->setObjectName(QStringLiteral("caption"));
     title->setTextFormat(Qt::PlainText);
     title->setText(fromUtf8(title_));
-    QPalette palette = title->palette();
-    palette.setColor(QPalette::WindowText, Qt::white);
-    title->setPalette(palette);
     captionTitle_ = title;
 
     const unsigned style = template_ != nullptr ? template_->style : 0;
     if ((style & ds::kDoneButton) != 0) {
         // The shell's OK button in the caption: command 1.
-        okButton_ = stripButton(strip, QStringLiteral("ok"), Qt::white);
+        okButton_ = stripButton(strip, QStringLiteral("ok"));
         captionButtons_.emplace_back(okButton_, 12);
         connect(okButton_, &QToolButton::clicked, this, [this] { frameCommand(kCommandOk, 0); });
     } else if (template_ != nullptr && offersCloseBox(*template_)) {
         // The close box: command 2.
-        auto* close = stripButton(strip, QString(QChar(0x00D7)), Qt::white);
+        auto* close = stripButton(strip, QString(QChar(0x00D7)));
         captionButtons_.emplace_back(close, 16);
         connect(close, &QToolButton::clicked, this, [this] { frameCommand(kCommandCancel, 0); });
     }
     if ((style & ds::kContextHelp) != 0) {
-        auto* help = stripButton(strip, QStringLiteral("?"), Qt::white);
+        auto* help = stripButton(strip, QStringLiteral("?"));
         captionButtons_.emplace_back(help, 12);
         connect(help, &QToolButton::clicked, this, [this] { helpRequested(); });
     }
@@ -259,9 +258,6 @@ void QtWindow::buildDialog(QWidget* owner) {
     }
     auto* area = new ClientArea(*this, frame);
     area->setAutoFillBackground(true);
-    QPalette palette = area->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    area->setPalette(palette);
     client_ = area;
     addHelpKey();
 
@@ -275,6 +271,52 @@ void QtWindow::buildDialog(QWidget* owner) {
         }
     }
     layOut();
+    applyColours(ui_.colours());
+}
+
+void QtWindow::applyColours(const Colours& colours) {
+    const QPalette palette = paletteOf(colours);
+    frame_->setPalette(palette);
+    if (captionStrip_ != nullptr) {
+        static_cast<Strip*>(captionStrip_)->setColours(toQColor(colours.caption), QColor());
+        setTextColour(captionTitle_, palette, QPalette::WindowText, colours.captionText);
+        for (auto [button, pixels] : captionButtons_) {
+            setTextColour(button, palette, QPalette::ButtonText, colours.captionText);
+        }
+    }
+    if (menuBar_ != nullptr) {
+        static_cast<Strip*>(menuBar_)->setColours(toQColor(colours.menuBar),
+                                                  toQColor(colours.menuBarLine));
+        for (QToolButton* button : menuButtons_) {
+            setTextColour(button, palette, QPalette::ButtonText, colours.menuBarText);
+        }
+    }
+    for (QMenu* menu : menus_) {
+        menu->setPalette(palette);  // a menu is a window of its own: it takes no palette
+    }
+    if (template_ != nullptr) {
+        QPalette client = palette;
+        client.setColor(QPalette::Window, toQColor(colours.client));
+        client_->setPalette(client);
+    }
+    for (QtControl& c : controls_) {
+        if (QLineEdit* edit = c.edit();
+            edit != nullptr && (c.style & cs::kReadOnly) != 0 && c.kind == ControlKind::Edit) {
+            QPalette field = client_->palette();
+            field.setColor(QPalette::Active, QPalette::Base, toQColor(colours.readOnlyBase));
+            field.setColor(QPalette::Inactive, QPalette::Base, toQColor(colours.readOnlyBase));
+            edit->setPalette(field);
+        } else if (c.kind == ControlKind::GroupBox) {
+            static_cast<GroupFrame*>(c.widget)->setFrameColour(toQColor(colours.frame));
+        } else if (c.kind == ControlKind::Picture) {
+            const QImage image = readPicture(bitmapResourceFile(c.templateText));
+            if (!image.isNull()) {
+                static_cast<QLabel*>(c.widget)->setPixmap(
+                    QPixmap::fromImage(inShade(image, colours)));
+            }
+        }
+    }
+    frame_->update();
 }
 
 void QtWindow::layOut() {
@@ -429,13 +471,15 @@ void QtWindow::paintItem(QWidget& item, int id) {
     // zoom, and the text is drawn at the zoomed size, crisp.
     const double zoom = ui_.zoom();
     QPainter qp(&item);
+    const Colours& colours = ui_.colours();
     QFont font = item.font();
     if (font.pixelSize() > 0) {
         font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() / zoom))));
     }
     qp.setFont(font);
     qp.scale(zoom, zoom);
-    QtPainter painter(qp, [](std::string_view file) { return findPictureFile(file); });
+    QtPainter painter(
+        qp, [](std::string_view file) { return findPictureFile(file); }, colours);
     const int width = static_cast<int>(std::lround(item.width() / zoom));
     const int height = static_cast<int>(std::lround(item.height() / zoom));
     ui_.guard([&] { proc_.onDrawItem(*this, id, painter, width, height); });
@@ -444,10 +488,12 @@ void QtWindow::paintItem(QWidget& item, int id) {
 void QtWindow::paintClient(QWidget& area) {
     QPainter qp(&area);
     qp.setFont(area.font());
-    QtPainter painter(qp, [](std::string_view file) { return findPictureFile(file); });
+    const Colours& colours = ui_.colours();
+    QtPainter painter(
+        qp, [](std::string_view file) { return findPictureFile(file); }, colours);
     if (template_ == nullptr) {
         // The main window shows what its procedure drew when it was last asked to paint.
-        qp.fillRect(area.rect(), Qt::white);
+        qp.fillRect(area.rect(), toQColor(colours.client));
         qp.scale(ui_.zoom(), ui_.zoom());
         replay(ui_.lastMainPaint(), painter);
         return;
@@ -458,20 +504,21 @@ void QtWindow::paintClient(QWidget& area) {
     qp.restore();
     if ((template_->style & (ds::kCaption | ds::kModalFrame)) == ds::kModalFrame) {
         // A modal frame without a caption: a plain border around the dialog.
-        qp.setPen(QPen(Qt::black, 1));
+        qp.setPen(QPen(toQColor(colours.border), 1));
         qp.setBrush(Qt::NoBrush);
         qp.drawRect(area.rect().adjusted(0, 0, -1, -1));
     }
 }
 
 void setUpApplication() {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new ProgramStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     // The style keeps what it drew in the pixmap cache under keys that change from one dialog
     // opened to the next; with the default limit (10 MB) the cache grew with every dialog opened.
     // What the program's small windows draw again fits in far less.
     constexpr int kPixmapCacheKilobytes = 512;
     QPixmapCache::setCacheLimit(kPixmapCacheKilobytes);
-    QApplication::setPalette(QApplication::style()->standardPalette());
+    // The application's palette stays the desktop's: the program's windows take their colours
+    // from the appearance, and Auto looks at the desktop's to choose between Day and Dusk.
     QApplication::setFont(programFont(12));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(new DeferredIcon));

@@ -4,11 +4,14 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPalette>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 
 #include "platform/qt/qt_painter.hpp"
 #include "platform/qt/qt_ui.hpp"
@@ -20,6 +23,28 @@ namespace {
 
 constexpr const char* kZoomKey = "software\\Kelbrin Software\\kq7d";
 constexpr const char* kZoomValue = "Zoom";
+
+// A message box inside the main window's screen, with a frame of its own in the shade's border
+// colour.
+class FramedBox : public QMessageBox {
+  public:
+    using QMessageBox::QMessageBox;
+    void setBorder(QColor colour) {
+        border_ = colour;
+        update();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QMessageBox::paintEvent(event);
+        QPainter painter(this);
+        painter.setPen(border_);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+
+  private:
+    QColor border_;
+};
 
 double loadZoom(Registry& store) {
     Registry::Key key = 0;
@@ -47,6 +72,26 @@ void saveZoom(Registry& store, double zoom) {
 }
 
 }  // namespace
+
+// Tells the interface when the desktop's palette changes (a dark theme chosen while the program
+// runs), so that Auto follows it.
+class DesktopWatch : public QObject {
+  public:
+    explicit DesktopWatch(std::function<void()> changed) : changed_(std::move(changed)) {
+        qApp->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) {
+            changed_();
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> changed_;
+};
 
 // The program's timers: one QTimer a window timer, its message delivered from the event loop.
 class QtUi::RealTimers final : public QtUi::Timers {
@@ -99,7 +144,8 @@ class QtUi::RealTimers final : public QtUi::Timers {
 QtUi::QtUi(Hooks& hooks, Timers* timers)
     : hooks_(hooks),
       realTimers_(timers == nullptr ? std::make_unique<RealTimers>(*this) : nullptr),
-      timers_(timers != nullptr ? *timers : *realTimers_) {}
+      timers_(timers != nullptr ? *timers : *realTimers_),
+      desktopWatch_(std::make_unique<DesktopWatch>([this] { showShade(); })) {}
 
 QtUi::~QtUi() {
     forget();
@@ -107,6 +153,8 @@ QtUi::~QtUi() {
 
 Window* QtUi::createMainWindow(std::string_view title, WindowProc& procedure) {
     main_.reset();
+    shown_ = shade();
+    qApp->setProperty(ProgramStyle::kOwnCaret, shown_ == Shade::Night);
     main_ = std::make_unique<QtWindow>(*this, procedure, nullptr, std::string(title), nullptr);
     mainDestroyed_ = false;
     procedure.onOpen(*main_);
@@ -259,14 +307,14 @@ int QtUi::showBox(QtWindow& owner, std::string_view text, int buttons) {
     ++messagesShown_;
     QWidget* screen = main_ ? main_->frame() : owner.frame();
     Veil veil(screen);
-    QMessageBox box(QMessageBox::NoIcon, QString(), fromUtf8(text),
-                    static_cast<QMessageBox::StandardButtons>(buttons), screen);
+    FramedBox box(QMessageBox::NoIcon, QString(), fromUtf8(text),
+                  static_cast<QMessageBox::StandardButtons>(buttons), screen);
     box.setTextFormat(Qt::PlainText);
     box.setAccessibleName(fromUtf8(text));  // announced with its text
     // Inside the main window's screen, centred on it, with a frame of its own.
     box.setParent(screen);
     box.setObjectName(QStringLiteral("messageBox"));
-    box.setStyleSheet(QStringLiteral("#messageBox { border: 1px solid black; }"));
+    styleBox(box);
     box.setAutoFillBackground(true);
     box.setFont(programFont(zoomed(12, zoom_)));
     box.adjustSize();
@@ -330,6 +378,48 @@ void QtUi::setZoom(double zoom) {
         place.moveCenter(main_->frame()->rect().center());
         box_->move(place.topLeft());
     }
+}
+
+bool desktopIsDark() {
+    // A dark desktop's palette has its text lighter than the windows it is written on.
+    const QPalette desktop = QApplication::palette();
+    return desktop.color(QPalette::Window).lightness() <
+           desktop.color(QPalette::WindowText).lightness();
+}
+
+void QtUi::setAppearance(Appearance choice) {
+    appearance_ = choice;
+    showShade();
+}
+
+void QtUi::showShade() {
+    if (!main_ || mainDestroyed_ || shown_ == shade()) {
+        return;
+    }
+    shown_ = shade();
+    // Fields made from now on draw their own caret in Night (see FieldEdit).
+    qApp->setProperty(ProgramStyle::kOwnCaret, shown_ == Shade::Night);
+    main_->applyColours(colours());
+    for (QtWindow* d : dialogs_) {
+        d->applyColours(colours());
+    }
+    if (box_) {
+        styleBox(*box_);
+    }
+    paintMain();  // the panel in the new colours
+}
+
+void QtUi::styleBox(QMessageBox& box) const {
+    box.setPalette(paletteOf(colours()));
+    static_cast<FramedBox&>(box).setBorder(toQColor(colours().border));
+}
+
+Shade QtUi::shade() const {
+    return shadeOf(appearance_, desktopIsDark());
+}
+
+const Colours& QtUi::colours() const {
+    return coloursOf(shade());
 }
 
 void QtUi::paintMain() {

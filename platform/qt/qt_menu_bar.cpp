@@ -273,6 +273,7 @@ void QtWindow::buildMenus(QWidget* bar) {
     client_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(client_, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
         QMenu menu(client_);
+        menu.setPalette(frame_->palette());  // a menu is a window: it takes no palette
         QAction* copy = menu.addAction(QStringLiteral("Copy summary"));
         connect(copy, &QAction::triggered, this, [this] {
             QStringList lines;
@@ -290,8 +291,8 @@ void QtWindow::buildMenus(QWidget* bar) {
         }
         // The first letter is underlined: Alt with it opens the menu (played by the keyboard
         // above, not by the button's own shortcut).
-        auto* button = stripButton(
-            bar, QStringLiteral("&") + QString::fromUtf8(loadString(b.stringId)), Qt::black);
+        auto* button =
+            stripButton(bar, QStringLiteral("&") + QString::fromUtf8(loadString(b.stringId)));
         button->setShortcut(QKeySequence());
         const std::size_t index = keyboard->bar.size();
         keyboard->bar.push_back({button, nullptr});  // the menu is made when first needed
@@ -401,6 +402,9 @@ void QtWindow::ensureMenus() {
         for (QMenu* sub : menu->findChildren<QMenu*>()) {
             menus_.push_back(sub);
         }
+    }
+    for (QMenu* menu : menus_) {
+        menu->setPalette(frame_->palette());  // a menu is a window of its own: it takes no palette
     }
     fontMenus();
 }

@@ -1,6 +1,7 @@
 #include "platform/qt/qt_painter.hpp"
 
 #include "platform/qt/data_paths.hpp"
+#include "platform/qt/qt_widgets.hpp"
 
 #include <QColor>
 #include <QFontMetrics>
@@ -21,11 +22,11 @@ int sign(int v) {
 
 }  // namespace
 
-QtPainter::QtPainter(QPainter& painter, PictureFinder pictures)
-    : painter_(painter), pictures_(std::move(pictures)) {
+QtPainter::QtPainter(QPainter& painter, PictureFinder pictures, const Colours& colours)
+    : painter_(painter), pictures_(std::move(pictures)), colours_(colours) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
-    painter_.setPen(QPen(Qt::black, 1));
+    painter_.setPen(QPen(toColor(colours_.border), 1));
 }
 
 void QtPainter::fillRect(int left, int top, int right, int bottom, Rgb fill) {
@@ -33,7 +34,7 @@ void QtPainter::fillRect(int left, int top, int right, int bottom, Rgb fill) {
         return;
     }
     painter_.fillRect(QRect(left, top, right - left, bottom - top), toColor(fill));
-    painter_.setPen(QPen(Qt::black, 1));
+    painter_.setPen(QPen(toColor(colours_.border), 1));
     painter_.setBrush(Qt::NoBrush);
     // A one-pixel outline on the rectangle's own edge pixels (QPainter's rectangle of width w
     // covers w + 1 pixels).
@@ -71,7 +72,7 @@ void QtPainter::drawLine(int x1, int y1, int x2, int y2) {
     } else if (x1 == x2) {
         y2 -= sign(y2 - y1);
     }
-    painter_.setPen(QPen(Qt::black, 1));
+    painter_.setPen(QPen(toColor(colours_.border), 1));
     painter_.drawLine(QPoint(x1, y1), QPoint(x2, y2));
 }
 
@@ -82,7 +83,7 @@ void QtPainter::drawPictureFile(std::string_view file, int x, int y, int width, 
     }
     // The picture may change while the program runs: it is decoded again when its file has
     // changed, not at every paint (the splash is painted again whenever it is uncovered).
-    const QImage picture = cachedPicture(path);
+    const QImage picture = inShade(cachedPicture(path), colours_);
     if (picture.isNull()) {
         return;
     }

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/appearance.hpp"
 #include "platform/platform.hpp"
 #include "platform/scripted_host.hpp"
 
@@ -23,7 +24,8 @@ using PictureFinder = std::function<QString(std::string_view)>;
 // background colour, lines without their last point.
 class QtPainter : public Painter {
   public:
-    QtPainter(QPainter& painter, PictureFinder pictures);
+    // The pen takes the shade's border colour (black in Day), and pictures its tint.
+    QtPainter(QPainter& painter, PictureFinder pictures, const Colours& colours);
 
     void fillRect(int left, int top, int right, int bottom, Rgb fill) override;
     void drawText(std::string_view text, int left, int top, int right, int bottom, Align align,
@@ -34,6 +36,7 @@ class QtPainter : public Painter {
   private:
     QPainter& painter_;
     PictureFinder pictures_;
+    const Colours& colours_;
 };
 
 // Keeps the calls, for the main window's panel (painted again from them) and the driver's checks.

@@ -33,6 +33,8 @@ class QtPlatform final : public Platform, private QtUi::Hooks {
     double monotonicSeconds() override;
     std::string currencySymbol() override;
     std::string shortDateOrder() override;
+    void setAppearance(Appearance choice) override { ui_->setAppearance(choice); }
+    Shade shade() override { return ui_->shade(); }
     // The user's data folder ($XDG_DATA_HOME/orvane, else ~/.local/share/orvane), then the
     // folders of the program's pictures (beside it, the installed data folder, the build tree).
     std::optional<std::string> readDataFile(std::string_view name, std::size_t maxBytes) override;

@@ -16,14 +16,17 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest/QTest>
 
 #include "platform/control_kinds.hpp"
+#include "platform/qt/qt_colour_check.hpp"
 #include "platform/qt/qt_layout_check.hpp"
 #include "platform/qt/qt_ui.hpp"
 #include "platform/qt/single_instance.hpp"
@@ -62,6 +65,35 @@ void tapWidget(QWidget* widget, QPoint at) {
     }
 }
 
+// A desktop with a dark theme, as a dark desktop hands Qt its palette: light text on dark greys.
+QPalette darkDesktopPalette() {
+    QPalette p;
+    const QColor window(53, 53, 53);
+    const QColor text(240, 240, 240);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, QColor(35, 35, 35));
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, window);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::BrightText, Qt::red);
+    p.setColor(QPalette::Light, QColor(80, 80, 80));
+    p.setColor(QPalette::Midlight, QColor(66, 66, 66));
+    p.setColor(QPalette::Mid, QColor(45, 45, 45));
+    p.setColor(QPalette::Dark, QColor(30, 30, 30));
+    p.setColor(QPalette::Shadow, QColor(10, 10, 10));
+    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    p.setColor(QPalette::HighlightedText, Qt::black);
+    p.setColor(QPalette::Link, QColor(42, 130, 218));
+    p.setColor(QPalette::ToolTipBase, window);
+    p.setColor(QPalette::ToolTipText, text);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        p.setColor(QPalette::Disabled, role, QColor(127, 127, 127));
+    }
+    return p;
+}
+
 // The key a character is typed with, as a keyboard reports it.
 Qt::Key keyOf(QChar ch) {
     const char16_t code = ch.toUpper().unicode();
@@ -78,6 +110,9 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks, private Q
         QObject::connect(&pump_, &QTimer::timeout, [this] { pumpFired(); });
     }
     ~QtScriptedHost() override {
+        if (desktopDark_) {
+            setDesktopDark(false);  // the next script's host finds a light desktop
+        }
         pump_.stop();
         ui_.forget();
         instance_.reset();
@@ -103,6 +138,13 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks, private Q
     void elapse(double seconds) override { timers_.elapse(seconds, fireTimer); }
     void tick(int timerId, int count) override { timers_.tick(timerId, count, fireTimer); }
     void setZoom(double zoom) override { ui_.setZoom(zoom); }  // zoomChanged follows
+    void setDesktopDark(bool dark) override {
+        desktopDark_ = dark;
+        QApplication::setPalette(dark ? darkDesktopPalette()
+                                      : QApplication::style()->standardPalette());
+    }
+    void setAppearance(Appearance choice) override { ui_.setAppearance(choice); }
+    Shade shade() override { return ui_.shade(); }
 
     // The program and the user
     bool programRunning() const override { return ui_.mainWindow() != nullptr; }
@@ -161,6 +203,23 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks, private Q
         return faults;
     }
 
+    std::vector<std::string> contrastFaults(bool& measured) override {
+        measured = true;
+        std::vector<std::string> faults = std::exchange(boxContrastFaults_, {});
+        for (std::string& f : qtContrastFaults(ui_)) {
+            faults.push_back(std::move(f));
+        }
+        return faults;
+    }
+    std::vector<std::string> nightFaults(bool& measured) override {
+        measured = true;
+        std::vector<std::string> faults = std::exchange(boxNightFaults_, {});
+        for (std::string& f : qtNightFaults(ui_)) {
+            faults.push_back(std::move(f));
+        }
+        return faults;
+    }
+
   private:
     // The windows' timers run on the scripted clock.
     double scriptedNow() const override { return timers_.now(); }
@@ -178,6 +237,7 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks, private Q
         for (std::string& f : qtMessageBoxLayoutFaults(ui_, box)) {
             boxFaults_.push_back("message box " + text + ": " + f);
         }
+        boxText_ = text;
         if (box.button(QMessageBox::Yes) != nullptr) {
             answerYes_ = onQuestion ? onQuestion(text) : true;
         } else if (onMessageBox) {
@@ -200,6 +260,10 @@ class QtScriptedHost final : public ScriptedHost, private QtUi::Hooks, private Q
     int activationPasses_ = 0;
     bool answerYes_ = true;               // the answer to the question on screen
     std::vector<std::string> boxFaults_;  // of the message boxes shown since the last look
+    std::vector<std::string> boxContrastFaults_;
+    std::vector<std::string> boxNightFaults_;
+    bool desktopDark_ = false;
+    std::string boxText_;  // the text of the message box on screen
 };
 
 void QtScriptedHost::pumpFired() {
@@ -218,6 +282,13 @@ void QtScriptedHost::pumpFired() {
             return;
         }
         pump_.start(0);
+        // Its colours as the pilot sees them, on screen, before OK takes it away.
+        for (std::string& f : qtMessageBoxContrastFaults(*box)) {
+            boxContrastFaults_.push_back("message box " + boxText_ + ": " + f);
+        }
+        for (std::string& f : qtMessageBoxNightFaults(*box)) {
+            boxNightFaults_.push_back("message box " + boxText_ + ": " + f);
+        }
         tapWidget(ok, ok->rect().center());
         return;
     }

@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/appearance.hpp"
 #include "platform/platform.hpp"
 #include "platform/qt/qt_window.hpp"
 #include "platform/scripted_host.hpp"
@@ -117,6 +118,13 @@ class QtUi {
     // zoom, without a message), written before they are saved.
     void rememberZoomIn(Registry& store) { zoomStore_ = &store; }
 
+    // The appearance the pilot chose, and the shade it shows now: Auto follows the desktop's
+    // palette (the application's), also when it changes while the program runs.
+    void setAppearance(Appearance choice);
+    Appearance appearance() const { return appearance_; }
+    Shade shade() const;
+    const Colours& colours() const;
+
   private:
     class RealTimers;
     enum class LoopKind { Main, Dialog, Box };
@@ -126,6 +134,9 @@ class QtUi {
     };
     // A message box with those standard buttons, run to its end; returns the button chosen.
     int showBox(QtWindow& owner, std::string_view text, int buttons);
+    // Gives every window the colours of the shade, when it is not the one shown.
+    void showShade();
+    void styleBox(QMessageBox& box) const;
     void closeDialog(QtWindow& dialog);
     void unwind();
     void finishEnding();
@@ -142,6 +153,9 @@ class QtUi {
     QEventLoop* mainLoop_ = nullptr;
     QPointer<QMessageBox> box_;
     double zoom_ = 1.0;
+    Appearance appearance_{};  // Auto
+    Shade shown_{};            // the shade the windows have
+    std::unique_ptr<QObject> desktopWatch_;
     Registry* zoomStore_ = nullptr;
     std::vector<DrawCall> lastPaint_;
     int messagesShown_ = 0;

@@ -1,5 +1,6 @@
 #include "platform/qt/qt_widgets.hpp"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,11 +29,99 @@ void OwnerDrawnLabel::paintEvent(QPaintEvent*) {
     window_.paintItem(*this, id_);
 }
 
+QPalette paletteOf(const Colours& c) {
+    QPalette p;
+    const struct {
+        QPalette::ColorRole role;
+        Rgb colour;
+    } roles[] = {
+        {QPalette::Window, c.window},
+        {QPalette::WindowText, c.windowText},
+        {QPalette::Base, c.base},
+        {QPalette::AlternateBase, c.alternateBase},
+        {QPalette::Text, c.text},
+        {QPalette::Button, c.button},
+        {QPalette::ButtonText, c.buttonText},
+        {QPalette::BrightText, c.highlightedText},
+        {QPalette::Light, c.light},
+        {QPalette::Midlight, c.midlight},
+        {QPalette::Mid, c.mid},
+        {QPalette::Dark, c.dark},
+        {QPalette::Shadow, c.shadow},
+        {QPalette::Highlight, c.highlight},
+        {QPalette::HighlightedText, c.highlightedText},
+        {QPalette::Link, c.link},
+        {QPalette::LinkVisited, c.link},
+        {QPalette::ToolTipBase, c.toolTipBase},
+        {QPalette::ToolTipText, c.toolTipText},
+    };
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (const auto& r : roles) {
+            p.setColor(group, r.role, toQColor(r.colour));
+        }
+        QColor placeholder = toQColor(c.text);
+        placeholder.setAlpha(128);
+        p.setColor(group, QPalette::PlaceholderText, placeholder);
+    }
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        p.setColor(QPalette::Disabled, role, toQColor(c.disabledText));
+    }
+    p.setColor(QPalette::Disabled, QPalette::Base, toQColor(c.disabledBase));
+    p.setColor(QPalette::Disabled, QPalette::Highlight, toQColor(c.disabledHighlight));
+    return p;
+}
+
+QImage inShade(const QImage& picture, const Colours& colours) {
+    if (!colours.pictureTint || picture.isNull()) {
+        return picture;
+    }
+    QImage out = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            const QRgb p = line[x];
+            const Rgb t =
+                tinted({static_cast<std::uint8_t>(qRed(p)), static_cast<std::uint8_t>(qGreen(p)),
+                        static_cast<std::uint8_t>(qBlue(p))},
+                       *colours.pictureTint);
+            line[x] = qRgba(t.r, t.g, t.b, qAlpha(p));
+        }
+    }
+    return out;
+}
+
+void setTextColour(QWidget* widget, const QPalette& base, QPalette::ColorRole role, Rgb colour) {
+    QPalette palette = base;
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, role, toQColor(colour));
+    }
+    widget->setPalette(palette);
+}
+
+void FieldEdit::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (hasFocus() && !isReadOnly() &&
+        style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this) == 0) {
+        QPainter painter(this);
+        const QRect at = cursorRect();
+        painter.fillRect(QRect(at.center().x(), at.top(), 1, at.height()),
+                         palette().color(QPalette::Text));
+    }
+}
+
+int ProgramStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                              const QWidget* widget) const {
+    if (metric == PM_TextCursorWidth && qApp->property(kOwnCaret).toBool()) {
+        return 0;
+    }
+    return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
 void Strip::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), colour_);
     if (lineOnTop_) {
-        painter.setPen(QColor(150, 150, 150));
+        painter.setPen(line_);
         painter.drawLine(0, 0, width() - 1, 0);
     }
 }
@@ -97,7 +186,7 @@ void GroupFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QFontMetrics metrics(font());
     const int top = metrics.height() / 2;
-    painter.setPen(QColor(160, 160, 160));
+    painter.setPen(frameColour_.isValid() ? frameColour_ : palette().color(QPalette::Dark));
     painter.drawRect(QRect(0, top, width() - 1, height() - 1 - top));
     if (!title_.isEmpty()) {
         const QString shown = metrics.elidedText(title_, Qt::ElideRight, std::max(0, width() - 10));
@@ -108,14 +197,11 @@ void GroupFrame::paintEvent(QPaintEvent*) {
     }
 }
 
-QToolButton* stripButton(QWidget* strip, const QString& text, QColor textColour) {
+QToolButton* stripButton(QWidget* strip, const QString& text) {
     auto* button = new QToolButton(strip);
     button->setText(text);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText, textColour);
-    button->setPalette(palette);
     return button;
 }
 

@@ -4,7 +4,11 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QProxyStyle>
 #include <QRadioButton>
 #include <QString>
 #include <QValidator>
@@ -12,7 +16,8 @@
 #include <functional>
 #include <string_view>
 
-class QLineEdit;
+#include "platform/appearance.hpp"
+
 class QToolButton;
 
 namespace orvane {
@@ -20,9 +25,14 @@ namespace orvane {
 class QtWindow;
 
 constexpr int kNoControl = -2;  // template ids are -1 (not addressed) or positive
-inline const QColor kCaptionColour(20, 55, 130);
-inline const QColor kMenuBarColour(222, 222, 222);
-inline const QColor kReadOnlyColour(236, 236, 236);
+
+inline QColor toQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
+// The window system's roles of a shade's colours, for every state of a widget.
+QPalette paletteOf(const Colours& colours);
+// A picture in the shade: tinted where the shade tints pictures, else as it is.
+QImage inShade(const QImage& picture, const Colours& colours);
 
 inline QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -58,14 +68,19 @@ class OwnerDrawnLabel : public QLabel {
 // A strip in one colour: the caption strip on top and the menu bar at the bottom.
 class Strip : public QWidget {
   public:
-    Strip(QWidget* parent, QColor colour, bool lineOnTop)
-        : QWidget(parent), colour_(colour), lineOnTop_(lineOnTop) {}
+    Strip(QWidget* parent, bool lineOnTop) : QWidget(parent), lineOnTop_(lineOnTop) {}
+    void setColours(QColor fill, QColor line) {
+        colour_ = fill;
+        line_ = line;
+        update();
+    }
 
   protected:
     void paintEvent(QPaintEvent*) override;
 
   private:
     QColor colour_;
+    QColor line_;
     bool lineOnTop_;
 };
 
@@ -109,6 +124,27 @@ class FieldValidator : public QValidator {
     bool mustFit_;
 };
 
+// An edit field. The window system draws its text caret by inverting what is under it, which
+// on Night's black is a white bar; in Night the style draws no caret (ProgramStyle) and the field
+// draws one of its own in its text colour.
+class FieldEdit : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// The program's style: Fusion, with no caret of its own while the application's property
+// kOwnCaret is set (FieldEdit draws it). A field takes the caret's width when it is made.
+class ProgramStyle : public QProxyStyle {
+  public:
+    static inline const char* const kOwnCaret = "orvaneOwnCaret";
+    using QProxyStyle::QProxyStyle;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override;
+};
+
 // A group box as the classic window system drew it: a frame whose top line runs through the
 // middle of its title. It lets taps through to the dialog.
 class GroupFrame : public QWidget {
@@ -116,15 +152,22 @@ class GroupFrame : public QWidget {
     GroupFrame(const QString& title, QWidget* parent);
     const QString& title() const { return title_; }
     void setTitle(const QString& title);
+    void setFrameColour(QColor colour) {
+        frameColour_ = colour;
+        update();
+    }
 
   protected:
     void paintEvent(QPaintEvent*) override;
 
   private:
     QString title_;
+    QColor frameColour_;
 };
 
 // A flat button on a strip (the caption's ok, close and help, the menu bar's buttons).
-QToolButton* stripButton(QWidget* strip, const QString& text, QColor textColour);
+QToolButton* stripButton(QWidget* strip, const QString& text);
+// Gives a widget's text role (and the rest of its palette from base) a colour.
+void setTextColour(QWidget* widget, const QPalette& base, QPalette::ColorRole role, Rgb colour);
 
 }  // namespace orvane

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/appearance.hpp"
 #include "platform/focus_order.hpp"
 #include "platform/keyboard.hpp"
 #include "platform/platform.hpp"
@@ -93,6 +94,8 @@ class QtWindow : public QObject, public Window {
     bool visibleOf(const QtControl& c) const;
     bool checkedOf(const QtControl& c) const;
     const std::vector<QtControl>& controls() const { return controls_; }
+    // The main window's menus (the drop-downs and their submenus).
+    const std::vector<QMenu*>& menus() const { return menus_; }
     // How many times the user moved the focus to one of the controls (the driver checks that a
     // tap or a focus change arrived).
     int userFocusChanges() const { return userFocusChanges_; }
@@ -129,6 +132,8 @@ class QtWindow : public QObject, public Window {
     void layOut();
     // The main window was resized (by the pilot or the window manager).
     void frameResized(QSize size);
+    // Gives the window, its controls and menus the colours of a shade.
+    void applyColours(const Colours& colours);
     // The main window's accelerators work only while no dialog is open.
     void enableAccelerators(bool enabled);
 

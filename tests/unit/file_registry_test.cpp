@@ -160,6 +160,7 @@ const std::string kSavedFile =
     "\"Temp\"=dword:00000001\n"
     "\"Press\"=dword:00000000\n"
     "\"VarModel\"=dword:00000000\n"
+    "\"Display\"=dword:00000000\n"
     "\n"
     "[HKEY_LOCAL_MACHINE\\software\\Kelbrin Software\\kq7d\\def]\n"
     "@=\"Default data\"\n"
@@ -365,13 +366,14 @@ TEST(FileStore, ChangedValuesAreRewrittenInPlaceAndEverythingElseKept) {
     saveSettings(window, registry, PreferenceData{1, 0}, someDefaults());
     EXPECT_TRUE(window.messages.empty());
 
-    // "Temp" changed where it stood; the unnamed value, "Press" and "VarModel" are new, after the
-    // key's last value; the defaults key is new, at the end; every line keeps the file's CRLF.
+    // "Temp" changed where it stood; the unnamed value, "Press", "VarModel" and "Display" are new,
+    // after the key's last value; the defaults key is new, at the end; every line keeps the file's
+    // CRLF.
     std::string expected = head + tail;
     expected.replace(expected.find("\"Temp\"=dword:0\r\n"), 16, "\"Temp\"=dword:00000001\r\n");
     expected.insert(expected.find("\r\n\r\n; the end") + 2,
                     "@=\"Preference data\"\r\n\"Press\"=dword:00000000\r\n"
-                    "\"VarModel\"=dword:00000000\r\n");
+                    "\"VarModel\"=dword:00000000\r\n\"Display\"=dword:00000000\r\n");
     expected +=
         "\r\n"
         "[HKEY_LOCAL_MACHINE\\software\\Kelbrin Software\\kq7d\\def]\r\n"

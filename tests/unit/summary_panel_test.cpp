@@ -40,7 +40,7 @@ bool sameColour(Rgb a, Rgb b) {
 
 TEST(SummaryPanel, PaintsTheYellowBoxFirstAndTheLineBeforeTheWeightRow) {
     Recorder r;
-    paintSummaryPanel(r, FlightSummary{}, "$");
+    paintSummaryPanel(r, FlightSummary{}, "$", coloursOf(Shade::Day));
     ASSERT_FALSE(r.calls.empty());
     const Call& box = r.calls.front();
     EXPECT_EQ(box.what, "rect");
@@ -70,7 +70,7 @@ TEST(SummaryPanel, LabelsAreBlueOnTheRightValuesBlackOnTheLeft) {
     Recorder r;
     FlightSummary s;
     s.distance = 641.27;
-    paintSummaryPanel(r, s, "$");
+    paintSummaryPanel(r, s, "$", coloursOf(Shade::Day));
     for (std::size_t i = 0; i + 1 < r.calls.size(); ++i) {
         if (r.calls[i].text == "Dist:") {
             EXPECT_EQ(r.calls[i].align, Align::Right);
@@ -96,7 +96,7 @@ TEST(SummaryPanel, AValueThatIsNotFiniteShowsDashes) {
     Recorder r;
     FlightSummary s;
     s.fuel = std::numeric_limits<double>::quiet_NaN();
-    paintSummaryPanel(r, s, "$");
+    paintSummaryPanel(r, s, "$", coloursOf(Shade::Day));
     for (std::size_t i = 0; i + 1 < r.calls.size(); ++i) {
         if (r.calls[i].text == "Fuel:") {
             EXPECT_EQ(r.calls[i + 1].text, "----");

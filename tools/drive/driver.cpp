@@ -4,8 +4,11 @@
 #include <cstdio>
 #include <ostream>
 #include <sstream>
+#include <utility>
 
 #include "calc/numbers.hpp"
+#include "platform/appearance.hpp"
+#include "shell/display.hpp"
 #include "shell/main_window.hpp"
 
 namespace orvane {
@@ -178,6 +181,7 @@ void Driver::playNext() {
     if (next_ >= lines_.size()) {
         throw ScriptEnded{};
     }
+    applyPendingAppearance();
     current_ = &lines_[next_++];
     try {
         execute(*current_);
@@ -186,6 +190,31 @@ void Driver::playNext() {
     } catch (const std::out_of_range&) {
         throw ScriptError("a number is out of range");
     }
+}
+
+void Driver::applyPendingAppearance() {
+    if (pendingAppearance_ && host_.programRunning()) {
+        chooseDisplay(state_, host_, *std::exchange(pendingAppearance_, std::nullopt));
+    }
+}
+
+void Driver::pixelCheck(bool measured, const std::vector<std::string>& faults,
+                        const std::string& expected) {
+    std::string got;
+    for (const std::string& f : faults) {
+        got += "\n  " + f;
+    }
+    check(faults.empty(), expected, got);
+    if (!measured && !pixelNoteShown_) {
+        out_ << where() << ": note: the appearance is " << appearanceName(shownAppearance())
+             << "; contrast and Night are measured on the picture on the Qt host only (here: "
+                "the summary panel's colours)\n";
+        pixelNoteShown_ = true;
+    }
+}
+
+Appearance Driver::shownAppearance() const {
+    return appearanceFromStore(static_cast<std::uint32_t>(state_.preferences.display));
 }
 
 void Driver::check(bool ok, const std::string& expected, const std::string& got) {
@@ -302,6 +331,22 @@ void Driver::execute(const ScriptLine& line) {
             throw ScriptError("zoom takes a number from 1 to 8");
         }
         host_.setZoom(zoom);
+    } else if (verb == "appearance") {
+        need(w, 2, "appearance auto|day|night");
+        const std::optional<Appearance> choice = appearanceNamed(w[1]);
+        if (!choice) {
+            throw ScriptError("appearance takes auto, day or night");
+        }
+        // The pilot's choice, as Preferences makes it: at once, or as soon as the next start
+        // has loaded the settings (and before its first window waits for the pilot).
+        pendingAppearance_ = choice;
+        applyPendingAppearance();
+    } else if (verb == "desktop") {
+        need(w, 2, "desktop light|dark");
+        if (w[1] != "light" && w[1] != "dark") {
+            throw ScriptError("desktop takes light or dark");
+        }
+        host_.setDesktopDark(w[1] == "dark");
     } else if (verb == "repaint") {
         host_.repaint();
     } else if (verb == "menu") {
@@ -569,6 +614,21 @@ void Driver::expect(const std::vector<std::string>& w) {
               host_.programRunning()
                   ? "running"
                   : (everExited_ ? "exited " + std::to_string(exitCode_) : "not started"));
+    } else if (what == "contrast") {
+        bool measured = false;
+        const std::vector<std::string> faults = host_.contrastFaults(measured);
+        pixelCheck(measured, faults, "every text at least 4.5:1 against its background");
+    } else if (what == "night") {
+        bool measured = false;
+        const std::vector<std::string> faults = host_.nightFaults(measured);
+        pixelCheck(measured, faults, "no green or blue above 48 for Night");
+    } else if (what == "shade") {
+        need(w, 3, "expect shade day|dusk|night");
+        if (!shadeNamed(w[2])) {
+            throw ScriptError("expect shade takes day, dusk or night");
+        }
+        const std::string got(shadeName(host_.shade()));
+        check(got == w[2], "shade " + w[2], got);
     } else if (what == "layout") {
         bool textChecked = false;
         const std::vector<std::string> faults = host_.layoutFaults(textChecked);

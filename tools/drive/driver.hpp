@@ -18,9 +18,11 @@
 
 #include <cstddef>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/appearance.hpp"
 #include "platform/scripted_host.hpp"
 #include "shell/run_state.hpp"
 
@@ -56,6 +58,10 @@ class Driver : public ActionSource {
     void expect(const std::vector<std::string>& w);
     void startProgram();
     std::string where() const;
+    void applyPendingAppearance();
+    void pixelCheck(bool measured, const std::vector<std::string>& faults,
+                    const std::string& expected);
+    Appearance shownAppearance() const;
 
     ScriptedHost& host_;
     MemoryRegistry& store_;
@@ -68,6 +74,8 @@ class Driver : public ActionSource {
     int exitCode_ = -1;
     bool everExited_ = false;
     bool textNoteShown_ = false;
+    bool pixelNoteShown_ = false;
+    std::optional<Appearance> pendingAppearance_;  // the appearance verb's, before a start
     std::vector<std::string> messages_;
     std::size_t messagesChecked_ = 0;
     bool answerNo_ = false;  // the next question is answered No (else Yes)

@@ -27,7 +27,7 @@ QImage paint(int width, int height, Draw draw) {
     QImage image = blank(width, height);
     QPainter qp(&image);
     qp.setFont(panelFont());
-    QtPainter painter(qp, {});
+    QtPainter painter(qp, {}, coloursOf(Shade::Day));
     draw(painter);
     return image;
 }
