@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Remakes the README's pictures, docs/main-window.png, docs/dialog.png and docs/envelope.png: the
-# script driver plays a short flight-planning session (Oxford to Exeter) on the Qt host, off
-# screen, and saves the screen with its `shot` verb. docs/first-start-1920x1080.png is the main
+# Remakes the README's pictures, docs/main-window.png, docs/dialog.png and docs/envelope.png, and
+# the first two in Night (docs/main-window-night.png, docs/dialog-night.png): the script driver
+# plays a short flight-planning session (Oxford to Exeter) on the Qt host, off screen, and saves
+# the screen with its `shot` verb. docs/first-start-1920x1080.png is the main
 # window as a pilot first sees it on a 1920 by 1080 screen: at the first start's zoom for that
 # screen (1.75, the window about half the screen's height), pixel for pixel.
 #
@@ -121,9 +122,20 @@ type 1207 "1500,80; 1950,80; 2450,86; 2450,93; 1500,93"
 expect dialog 160
 shot "@DOCS@/envelope.png"
 ok
+
+# The main window and the dialog at night (Ctrl+N), then back to Day.
+key ctrl+n
+expect shade night
+shot "@DOCS@/main-window-night.png"
+menu 40011
+click 1004
+shot "@DOCS@/dialog-night.png"
+ok
+key ctrl+n
+expect shade day
 menu 40002
 expect exited 0
 EOF
 
 "$drive" --host qt "$work/pictures.drive" "$work/first-start.drive"
-echo "pictures: wrote $docs/main-window.png, $docs/dialog.png, $docs/envelope.png and $docs/first-start-1920x1080.png"
+echo "pictures: wrote $docs/main-window.png, $docs/dialog.png, $docs/envelope.png, their Night pictures and $docs/first-start-1920x1080.png"
