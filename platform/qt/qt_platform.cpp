@@ -13,6 +13,7 @@
 #include "platform/data_files.hpp"
 #include "platform/qt/data_paths.hpp"
 #include "platform/qt/help_viewer_process.hpp"
+#include "platform/qt/qt_palette.hpp"
 
 namespace orvane {
 
@@ -98,6 +99,10 @@ int QtPlatform::runMessageLoop() {
 
 bool QtPlatform::startProcess(std::string_view program, std::string_view argument) {
     if (program == kHelpViewer) {
+        // The viewer shows its pages in the program's shade: it finds it in the environment it
+        // is started with.
+        const std::string_view shade = shadeName(ui_->shade());
+        qputenv(kShadeVariable, QByteArray(shade.data(), static_cast<qsizetype>(shade.size())));
         return helpViewer_.request(argument);
     }
     const QString path =

@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "platform/appearance.hpp"
+#include "platform/qt/qt_palette.hpp"
 
 class QToolButton;
 
@@ -25,14 +26,6 @@ namespace orvane {
 class QtWindow;
 
 constexpr int kNoControl = -2;  // template ids are -1 (not addressed) or positive
-
-inline QColor toQColor(Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
-// The window system's roles of a shade's colours, for every state of a widget.
-QPalette paletteOf(const Colours& colours);
-// A picture in the shade: tinted where the shade tints pictures, else as it is.
-QImage inShade(const QImage& picture, const Colours& colours);
 
 inline QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

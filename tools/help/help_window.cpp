@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "tools/help/help_colours.hpp"
 #include "tools/help/help_page.hpp"
 
 namespace orvane {
@@ -43,7 +44,7 @@ HelpWindow::HelpWindow(const QString& page, double zoom) {
     bar_ = bar;
     QAction* back = bar->addAction(QStringLiteral("Back"));
     QAction* contents = bar->addAction(QStringLiteral("Contents"));
-    browser_ = new QTextBrowser(this);
+    browser_ = new ShadedBrowser(requestedShade(), this);
     browser_->setOpenLinks(false);
     browser_->setSearchPaths({QFileInfo(page).absolutePath()});
     layout->addWidget(bar);

@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "tools/help/help_colours.hpp"
 #include "tools/help/help_page.hpp"
 #include "tools/help/help_window.hpp"
 
@@ -116,6 +117,7 @@ class Listener {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    orvane::applyShade(orvane::requestedShade());
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     QRect beside;
