@@ -54,7 +54,7 @@ const Colours kDay = {
 // Dusk: Day on a dark desktop. Light text on dark greys, the caption keeps its blue, the panel
 // its yellow as a dark amber with light labels and white values.
 const Colours kDusk = {
-    .window = {45, 45, 48},
+    .window = {84, 84, 90},
     .windowText = {232, 232, 232},
     .base = {30, 30, 32},
     .text = {232, 232, 232},
@@ -74,8 +74,8 @@ const Colours kDusk = {
     .disabledText = {125, 125, 130},
     .disabledBase = {45, 45, 48},
     .disabledHighlight = {80, 80, 85},
-    .client = {32, 32, 35},
-    .readOnlyBase = {50, 50, 54},
+    .client = {56, 56, 60},
+    .readOnlyBase = {40, 40, 44},
     .frame = {110, 110, 115},
     .border = {150, 150, 150},
     .caption = {20, 55, 130},
@@ -96,7 +96,7 @@ const Colours kDusk = {
 // reads (a red text has at most about 5.7:1 on black, and the letters' smoothed edges take some
 // of that); every background is as near black as the style's shading lets it be.
 const Colours kNight = {
-    .window = {10, 0, 0},
+    .window = {64, 0, 0},
     .windowText = {255, 48, 48},
     .base = {0, 0, 0},
     .text = {255, 48, 48},
@@ -116,8 +116,8 @@ const Colours kNight = {
     .disabledText = {130, 0, 0},
     .disabledBase = {12, 0, 0},
     .disabledHighlight = {90, 0, 0},
-    .client = {0, 0, 0},
-    .readOnlyBase = {30, 0, 0},
+    .client = {28, 0, 0},
+    .readOnlyBase = {12, 0, 0},
     .frame = {150, 0, 0},
     .border = {170, 0, 0},
     .caption = {40, 0, 0},

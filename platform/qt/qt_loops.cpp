@@ -410,7 +410,12 @@ void QtUi::showShade() {
 }
 
 void QtUi::styleBox(QMessageBox& box) const {
-    box.setPalette(paletteOf(colours()));
+    // On the windows' client colour, as its text is (the frame colour is for outlines).
+    QPalette palette = paletteOf(colours());
+    if (shade() != Shade::Day) {
+        palette.setColor(QPalette::Window, toQColor(colours().client));
+    }
+    box.setPalette(palette);
     static_cast<FramedBox&>(box).setBorder(toQColor(colours().border));
 }
 
