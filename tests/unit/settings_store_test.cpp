@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/appearance.hpp"
 #include "platform/memory_registry.hpp"
 #include "tests/unit/message_window.hpp"
 
@@ -380,6 +381,59 @@ TEST(SettingsVarModel, SavedWithThePreferencesAndAFailedWriteSaysNothing) {
     saveSettings(window, registry, PreferenceData{0, 0, kVarModelRegional}, everyDefault());
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(stored(registry, kPreferencesKey, "VarModel"), 1u);
+}
+
+}  // namespace
+}  // namespace orvane
+
+namespace orvane {
+namespace {
+
+// The Display came later still: a stored 1 or 2 is Day or Night, anything else (missing, another
+// number, another type, a failed read) is Auto, and none of it adds a message to the store's own.
+TEST(SettingsDisplay, StoredChoiceLoadsAndAnythingElseMeansAutoSilently) {
+    const struct {
+        const char* what;
+        bool present;
+        RegistryValue::Type type;
+        std::uint32_t number;
+        bool failRead;
+        Appearance loaded;
+    } cases[] = {
+        {"night", true, RegistryValue::Type::Dword, 2, false, Appearance::Night},
+        {"day", true, RegistryValue::Type::Dword, 1, false, Appearance::Day},
+        {"auto", true, RegistryValue::Type::Dword, 0, false, Appearance::Auto},
+        {"a number that is none", true, RegistryValue::Type::Dword, 9, false, Appearance::Auto},
+        {"missing (a store from before)", false, RegistryValue::Type::Dword, 0, false,
+         Appearance::Auto},
+        {"a string", true, RegistryValue::Type::String, 0, false, Appearance::Auto},
+        {"a failed read", true, RegistryValue::Type::Dword, 2, true, Appearance::Auto},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        MemoryRegistry registry;
+        MessageWindow window;
+        registry.failFromNow(RegistryOperation::Write, kPreferencesKey, "Display");
+        saveSettings(window, registry, PreferenceData{}, everyDefault());
+        ASSERT_EQ(registry.data().findValue(kPreferencesKey, "Display"), nullptr);
+        if (c.present) {
+            registry.data().setValue(kPreferencesKey, {"Display", c.type, c.number, "night"});
+        }
+        if (c.failRead) {
+            registry.failFromNow(RegistryOperation::Read, kPreferencesKey, "Display");
+        }
+        PreferenceData prefs;
+        prefs.display = static_cast<std::int32_t>(Appearance::Day);
+        DefaultData d;
+        const UnreadSettings unread = loadSettings(window, registry, prefs, d);
+        EXPECT_TRUE(window.messages.empty());
+        EXPECT_EQ(prefs.display, static_cast<std::int32_t>(c.loaded));
+        // A value that could not be read is left as it is stored when the pilot chose nothing.
+        if (c.failRead) {
+            saveSettings(window, registry, prefs, d, &unread);
+            EXPECT_EQ(registry.data().findValue(kPreferencesKey, "Display")->dword, 2u);
+        }
+    }
 }
 
 }  // namespace
