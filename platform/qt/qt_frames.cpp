@@ -12,7 +12,6 @@
 #include <QPixmapCache>
 #include <QShortcut>
 #include <QStyle>
-#include <QStyleFactory>
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
@@ -20,6 +19,7 @@
 #include "platform/control_kinds.hpp"
 #include "platform/qt/data_paths.hpp"
 #include "platform/qt/qt_painter.hpp"
+#include "platform/qt/qt_style.hpp"
 #include "platform/qt/qt_ui.hpp"
 #include "platform/qt/qt_widgets.hpp"
 #include "res/menu.hpp"
@@ -511,10 +511,9 @@ void QtWindow::paintClient(QWidget& area) {
 }
 
 void setUpApplication() {
-    QApplication::setStyle(new ProgramStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
-    // The style keeps what it drew in the pixmap cache under keys that change from one dialog
-    // opened to the next; with the default limit (10 MB) the cache grew with every dialog opened.
-    // What the program's small windows draw again fits in far less.
+    QApplication::setStyle(new ProgramStyle);
+    // What the style keeps of what the program's small windows drew fits in far less than the
+    // default limit (10 MB).
     constexpr int kPixmapCacheKilobytes = 512;
     QPixmapCache::setCacheLimit(kPixmapCacheKilobytes);
     // The application's palette stays the desktop's: the program's windows take their colours

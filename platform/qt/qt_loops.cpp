@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "platform/qt/qt_painter.hpp"
+#include "platform/qt/qt_style.hpp"
 #include "platform/qt/qt_ui.hpp"
 #include "platform/qt/qt_widgets.hpp"
 

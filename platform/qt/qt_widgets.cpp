@@ -48,14 +48,6 @@ void FieldEdit::paintEvent(QPaintEvent* event) {
     }
 }
 
-int ProgramStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
-                              const QWidget* widget) const {
-    if (metric == PM_TextCursorWidth && qApp->property(kOwnCaret).toBool()) {
-        return 0;
-    }
-    return QProxyStyle::pixelMetric(metric, option, widget);
-}
-
 void Strip::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), colour_);

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
-#include <QProxyStyle>
 #include <QRadioButton>
 #include <QString>
 #include <QValidator>
@@ -126,16 +125,6 @@ class FieldEdit : public QLineEdit {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-};
-
-// The program's style: Fusion, with no caret of its own while the application's property
-// kOwnCaret is set (FieldEdit draws it). A field takes the caret's width when it is made.
-class ProgramStyle : public QProxyStyle {
-  public:
-    static inline const char* const kOwnCaret = "orvaneOwnCaret";
-    using QProxyStyle::QProxyStyle;
-    int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                    const QWidget* widget) const override;
 };
 
 // A group box as the classic window system drew it: a frame whose top line runs through the
