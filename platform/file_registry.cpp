@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <unordered_map>
 #include <utility>
 
@@ -241,20 +242,15 @@ bool parseRegistryFile(std::string_view text, RegistryData& data, RegistryDocume
     document.items.reserve(lines.size());
     document.items.push_back(Item{Item::Kind::Text, lines[0].raw(), {}, {}});
 
-    // The keys and their values, indexed by their folded names so that reading stays linear.
-    struct KeyValues {
-        std::string path;
-        std::vector<RegistryValue> values;
-        std::unordered_map<std::string, std::size_t> byName;
-    };
-    std::vector<KeyValues> keys;
-    std::unordered_map<std::string, std::size_t> keyByPath;
+    // The keys go straight into data, which finds them by path; a key of many values gets a
+    // table of their names, so that reading stays linear.
+    std::unordered_map<std::size_t, std::unordered_map<std::string, std::size_t>> namesOfBigKeys;
     std::size_t valueCount = 0;
     std::vector<std::string> foreign;
 
     enum class Section { None, Ours, Foreign };
     Section section = Section::None;
-    std::size_t current = 0;  // the key of the section being read
+    std::size_t current = 0;  // the place in data of the key of the section being read
     std::string currentPath;  // its path as this section's header spells it
 
     for (std::size_t i = 1; i < lines.size(); ++i) {
@@ -276,14 +272,12 @@ bool parseRegistryFile(std::string_view text, RegistryData& data, RegistryDocume
             const std::string_view name = t.substr(1, close - 1);
             if (startsWithFolded(name, kRootPrefix) && name.size() > kRootPrefix.size()) {
                 currentPath = std::string(name.substr(kRootPrefix.size()));
-                const auto [it, added] = keyByPath.emplace(folded(currentPath), keys.size());
-                if (added) {
-                    if (keys.size() >= kMaxRegistryKeys) {
-                        return damaged();
-                    }
-                    keys.push_back(KeyValues{currentPath, {}, {}});
+                const std::size_t keysBefore = data.keys().size();
+                const RegistryKey& key = data.ensureKey(currentPath);
+                if (data.keys().size() != keysBefore && keysBefore >= kMaxRegistryKeys) {
+                    return damaged();
                 }
-                current = it->second;
+                current = static_cast<std::size_t>(&key - data.keys().data());
                 section = Section::Ours;
                 document.items.push_back(Item{Item::Kind::Key, line.raw(), currentPath, {}});
             } else {
@@ -335,25 +329,39 @@ bool parseRegistryFile(std::string_view text, RegistryData& data, RegistryDocume
             value.text += '\n';
         }
 
-        KeyValues& key = keys[current];
-        const auto [it, added] = key.byName.emplace(folded(value.name), key.values.size());
-        if (added) {
+        std::vector<RegistryValue>& values = data.ensureKey(currentPath).values;
+        std::size_t same = values.size();
+        constexpr std::size_t kWalked = 16;
+        if (values.size() <= kWalked) {
+            same = static_cast<std::size_t>(
+                std::find_if(
+                    values.begin(), values.end(),
+                    [&](const RegistryValue& v) { return sameRegistryName(v.name, value.name); }) -
+                values.begin());
+        } else {
+            auto& names = namesOfBigKeys[current];
+            if (names.empty()) {
+                for (std::size_t n = 0; n < values.size(); ++n) {
+                    names.emplace(folded(values[n].name), n);
+                }
+            }
+            const auto [it, added] = names.emplace(folded(value.name), values.size());
+            same = it->second;
+        }
+        if (same == values.size()) {
             if (++valueCount > kMaxRegistryValues) {
                 return damaged();
             }
-            key.values.push_back(value);
+            values.push_back(value);
         } else {
             // The last of several values of one name counts; the first spelling of the name stays.
-            value.name = key.values[it->second].name;
-            key.values[it->second] = value;
+            value.name = values[same].name;
+            values[same] = value;
         }
         document.items.push_back(
             Item{Item::Kind::Value, std::move(raw), currentPath, std::move(value), cutOff});
     }
 
-    for (KeyValues& k : keys) {
-        data.ensureKey(k.path).values = std::move(k.values);
-    }
     for (std::string& kept : foreign) {
         while (!kept.empty() &&
                (kept.back() == '\n' || kept.back() == ' ' || kept.back() == '\t')) {
@@ -364,79 +372,122 @@ bool parseRegistryFile(std::string_view text, RegistryData& data, RegistryDocume
     return true;
 }
 
+namespace {
+
+// A key's values by name, as names compare (without regard to case): a walk through them for the
+// few values a key has, a table once it has many, so that a key of many values stays linear.
+class ValuesByName {
+  public:
+    explicit ValuesByName(const std::vector<RegistryValue>& values) : values_(values) {}
+    // The place of the value of that name, or npos.
+    std::size_t find(std::string_view name) {
+        constexpr std::size_t kWalked = 16;
+        if (values_.size() <= kWalked) {
+            for (std::size_t i = 0; i < values_.size(); ++i) {
+                if (sameRegistryName(values_[i].name, name)) {
+                    return i;
+                }
+            }
+            return npos;
+        }
+        if (table_.empty()) {
+            table_.reserve(values_.size());
+            for (std::size_t i = 0; i < values_.size(); ++i) {
+                table_.emplace(folded(values_[i].name), i);
+            }
+        }
+        const auto it = table_.find(folded(name));
+        return it == table_.end() ? npos : it->second;
+    }
+    static constexpr std::size_t npos = std::string::npos;
+
+  private:
+    const std::vector<RegistryValue>& values_;
+    std::unordered_map<std::string, std::size_t> table_;
+};
+
+}  // namespace
+
 std::string renderRegistryFile(const RegistryData& data, const RegistryDocument& document) {
     if (document.items.empty()) {
         return data.toText();
     }
     const std::string& eol = document.lineEnd;
-    // A value by its folded path and name (a NUL between them, which neither can hold).
-    const auto valueId = [](std::string_view foldedPath, std::string_view name) {
-        std::string id(foldedPath);
-        id += '\0';
-        id += folded(name);
-        return id;
-    };
+    constexpr std::size_t kNone = std::string::npos;
+    const std::vector<RegistryKey>& storeKeys = data.keys();
 
-    // Every value of the file and of the store in one table, and every key: each is looked up
-    // by its folded name once, and the items of the document point at their entries.
-    struct ValueEntry {
-        const RegistryValue* now = nullptr;     // in the store
-        const RegistryValue* loaded = nullptr;  // in the file (the last of several of one name)
-        bool rewritten = false;
-    };
-    struct KeyEntry {
-        bool inFile = false;
-        bool inStore = false;
-        std::size_t insertAfter = 0;  // the item after which the key's new values go
-        std::vector<const RegistryValue*> newValues;
-    };
-    std::unordered_map<std::string, ValueEntry> values;
-    std::unordered_map<std::string, KeyEntry> keys;
-    values.reserve(document.items.size());
-    keys.reserve(data.keys().size());
-    std::vector<ValueEntry*> itemValue(document.items.size(), nullptr);
-    std::vector<const KeyEntry*> itemKey(document.items.size(), nullptr);
-    // A key's new values go after its last value in the file, or after its (last) header.
-    std::unordered_map<KeyEntry*, bool> hasValueInFile;
+    // Each value of the store has a place in one table: its key's first place plus its own.
+    std::vector<std::size_t> firstValue(storeKeys.size() + 1, 0);
+    for (std::size_t k = 0; k < storeKeys.size(); ++k) {
+        firstValue[k + 1] = firstValue[k] + storeKeys[k].values.size();
+    }
+    // Per value of the store: the file's value of that name (the last of several), and whether a
+    // changed value was written already (where its name first was).
+    std::vector<const RegistryValue*> loaded(firstValue.back(), nullptr);
+    std::vector<char> rewritten(firstValue.back(), 0);
+    // Per key of the store: whether the file has it, and the item after which its new values go
+    // (its last value in the file, or its last header when it has none there).
+    std::vector<char> inFile(storeKeys.size(), 0);
+    std::vector<char> valueInFile(storeKeys.size(), 0);
+    std::vector<std::size_t> insertAfter(storeKeys.size(), 0);
+    std::vector<std::unique_ptr<ValuesByName>> names(storeKeys.size());
+    // Per item: its key's and its value's place in the store (kNone: not there any more).
+    std::vector<std::size_t> itemKey(document.items.size(), kNone);
+    std::vector<std::size_t> itemValue(document.items.size(), kNone);
+
+    // The items of one key's section follow each other and spell its path alike: the key is
+    // looked up once for them all.
+    const std::string* sectionPath = nullptr;
+    std::size_t sectionKey = kNone;
     for (std::size_t i = 0; i < document.items.size(); ++i) {
         const Item& item = document.items[i];
         if (item.kind == Item::Kind::Text) {
             continue;
         }
-        const std::string path = folded(item.path);
-        KeyEntry& key = keys[path];
+        if (sectionPath == nullptr || *sectionPath != item.path) {
+            sectionPath = &item.path;
+            const RegistryKey* key = data.findKey(item.path);
+            sectionKey = key == nullptr ? kNone : static_cast<std::size_t>(key - storeKeys.data());
+        }
+        const std::size_t k = sectionKey;
+        itemKey[i] = k;
+        if (k == kNone) {
+            continue;  // a key deleted since the file was read
+        }
         if (item.kind == Item::Kind::Key) {
-            if (!key.inFile || !hasValueInFile[&key]) {
-                key.insertAfter = i;
+            if (!inFile[k] || !valueInFile[k]) {
+                insertAfter[k] = i;
             }
-            key.inFile = true;
-            itemKey[i] = &key;
+            inFile[k] = 1;
             continue;
         }
-        key.insertAfter = i;
-        hasValueInFile[&key] = true;
-        ValueEntry& value = values[valueId(path, item.value.name)];
-        value.loaded = &item.value;
-        itemValue[i] = &value;
-    }
-    std::vector<KeyEntry*> insertAt(document.items.size(), nullptr);
-    for (const RegistryKey& k : data.keys()) {
-        const std::string path = folded(k.path);
-        KeyEntry& key = keys[path];
-        key.inStore = true;
-        for (const RegistryValue& v : k.values) {
-            ValueEntry& value = values[valueId(path, v.name)];
-            value.now = &v;
-            if (value.loaded == nullptr) {
-                key.newValues.push_back(&v);
-            }
+        insertAfter[k] = i;
+        valueInFile[k] = 1;
+        if (!names[k]) {
+            names[k] = std::make_unique<ValuesByName>(storeKeys[k].values);
         }
-        if (key.inFile && !key.newValues.empty()) {
-            insertAt[key.insertAfter] = &key;
+        const std::size_t v = names[k]->find(item.value.name);
+        if (v != ValuesByName::npos) {
+            itemValue[i] = firstValue[k] + v;
+            loaded[itemValue[i]] = &item.value;
+        }
+    }
+    // The keys of the file with values the file does not have yet, by the item they follow.
+    std::vector<std::size_t> insertAt(document.items.size(), kNone);
+    for (std::size_t k = 0; k < storeKeys.size(); ++k) {
+        if (!inFile[k]) {
+            continue;
+        }
+        for (std::size_t v = firstValue[k]; v < firstValue[k + 1]; ++v) {
+            if (loaded[v] == nullptr) {
+                insertAt[insertAfter[k]] = k;
+                break;
+            }
         }
     }
 
     std::string out;
+    out.reserve(document.items.size() * 32 + 256);
     // Whether the last value written goes on past its last line: a kept value cut off at the end
     // of the file.
     bool valueGoesOn = false;
@@ -467,35 +518,40 @@ std::string renderRegistryFile(const RegistryData& data, const RegistryDocument&
         if (item.kind == Item::Kind::Value) {
             // An unchanged value keeps its lines (all of them, when the name was there more
             // than once); a changed one is written anew where its name first was.
-            ValueEntry& value = *itemValue[i];
-            if (value.now != nullptr) {
-                if (sameContent(*value.now, *value.loaded)) {
+            const std::size_t v = itemValue[i];
+            if (v != kNone) {
+                const std::size_t k = itemKey[i];
+                const RegistryValue& now = storeKeys[k].values[v - firstValue[k]];
+                if (sameContent(now, *loaded[v])) {
                     endLine();
                     out += item.raw;
                     valueGoesOn = item.cutOff;
-                } else if (!value.rewritten) {
-                    value.rewritten = true;
-                    writeValue(*value.now, lineEndOf(item.raw));
+                } else if (!rewritten[v]) {
+                    rewritten[v] = 1;
+                    writeValue(now, lineEndOf(item.raw));
                 }
             }
-        } else if (item.kind == Item::Kind::Key && !itemKey[i]->inStore) {
+        } else if (item.kind == Item::Kind::Key && itemKey[i] == kNone) {
             // A key deleted since the file was read: its header goes with its values.
         } else {
             endLine();
             out += item.raw;
         }
-        if (const KeyEntry* key = insertAt[i]) {
-            for (const RegistryValue* v : key->newValues) {
-                writeValue(*v, eol);
+        if (const std::size_t k = insertAt[i]; k != kNone) {
+            for (std::size_t v = firstValue[k]; v < firstValue[k + 1]; ++v) {
+                if (loaded[v] == nullptr) {
+                    writeValue(storeKeys[k].values[v - firstValue[k]], eol);
+                }
             }
         }
     }
 
     // Keys that the file did not have, at its end, each after a blank line.
-    for (const RegistryKey& k : data.keys()) {
-        if (keys[folded(k.path)].inFile) {
+    for (std::size_t k = 0; k < storeKeys.size(); ++k) {
+        if (inFile[k]) {
             continue;
         }
+        const RegistryKey& key = storeKeys[k];
         endLine();
         const bool blankBefore =
             out.size() >= 2 * eol.size() &&
@@ -505,10 +561,10 @@ std::string renderRegistryFile(const RegistryData& data, const RegistryDocument&
         }
         out += '[';
         out += kRootPrefix;
-        out += k.path;
+        out += key.path;
         out += ']';
         out += eol;
-        for (const RegistryValue& v : k.values) {
+        for (const RegistryValue& v : key.values) {
             writeValue(v, eol);
         }
         endLine();
@@ -837,17 +893,19 @@ bool FileRegistry::save() {
     // The file as it is now, which another copy or another program may have changed since this
     // run last read it.
     RegistryData merged;
-    RegistryDocument document;
+    // The file's lines: those read when it is the same file as before, else those read now.
+    RegistryDocument reread;
+    const RegistryDocument* document = &document_;
     LoadResult now = LoadResult::Loaded;
     if (version_.known && versionOf(target) == version_) {
         merged = base_;
-        document = document_;
     } else {
+        document = &reread;
         now = readWholeFile(target, text_, version_);
         if (now == LoadResult::Unreadable) {
             return false;
         }
-        if (now == LoadResult::Loaded && !parseRegistryFile(text_, merged, document)) {
+        if (now == LoadResult::Loaded && !parseRegistryFile(text_, merged, reread)) {
             now = LoadResult::Damaged;
         }
         if (now == LoadResult::Damaged) {
@@ -856,11 +914,11 @@ bool FileRegistry::save() {
                 return false;
             }
             merged = RegistryData{};
-            document = RegistryDocument{};
+            reread = RegistryDocument{};
         }
     }
     applyChanges(merged, changes);
-    std::string out = renderRegistryFile(merged, document);
+    std::string out = renderRegistryFile(merged, *document);
     if (now != LoadResult::Loaded || out != text_) {
         if (!replaceFile(target, out, lock.fd(), lock.locked())) {
             version_ = FileVersion{};  // read the file afresh at the next try
@@ -872,7 +930,9 @@ bool FileRegistry::save() {
         text_ = std::move(out);
         document_ = RegistryDocument{};
     } else {
-        document_ = std::move(document);
+        if (document == &reread) {
+            document_ = std::move(reread);
+        }
         version_ = versionOf(target);
     }
     // From now on the store and the file hold the same.

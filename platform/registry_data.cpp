@@ -32,9 +32,53 @@ std::string foldedRegistryName(std::string_view name) {
     return out;
 }
 
+namespace {
+
+// The hash of a name as names compare (FNV-1a of its bytes, ASCII letters in lower case).
+std::uint64_t foldedHash(std::string_view name) {
+    std::uint64_t hash = 14695981039346656037u;
+    for (char c : name) {
+        hash ^= static_cast<unsigned char>(lower(c));
+        hash *= 1099511628211u;
+    }
+    return hash;
+}
+
+}  // namespace
+
+std::size_t RegistryData::find(std::string_view path) const {
+    if (slots_.empty()) {
+        return npos;
+    }
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t slot = foldedHash(path) & mask; slots_[slot] != 0; slot = (slot + 1) & mask) {
+        const std::size_t place = slots_[slot] - 1;
+        if (sameRegistryName(keys_[place].path, path)) {
+            return place;
+        }
+    }
+    return npos;
+}
+
+void RegistryData::reindex(std::size_t keys) {
+    std::size_t size = 16;
+    while (size < 2 * keys) {
+        size *= 2;
+    }
+    slots_.assign(size, 0);
+    const std::size_t mask = size - 1;
+    for (std::size_t place = 0; place < keys_.size(); ++place) {
+        std::size_t slot = foldedHash(keys_[place].path) & mask;
+        while (slots_[slot] != 0) {
+            slot = (slot + 1) & mask;
+        }
+        slots_[slot] = static_cast<std::uint32_t>(place + 1);
+    }
+}
+
 RegistryKey* RegistryData::findKey(std::string_view path) {
-    const auto it = keyIndex_.find(foldedRegistryName(path));
-    return it == keyIndex_.end() ? nullptr : &keys_[it->second];
+    const std::size_t place = find(path);
+    return place == npos ? nullptr : &keys_[place];
 }
 
 const RegistryKey* RegistryData::findKey(std::string_view path) const {
@@ -42,27 +86,31 @@ const RegistryKey* RegistryData::findKey(std::string_view path) const {
 }
 
 RegistryKey& RegistryData::ensureKey(std::string_view path) {
-    const auto [it, added] = keyIndex_.emplace(foldedRegistryName(path), keys_.size());
-    if (added) {
-        keys_.push_back(RegistryKey{std::string(path), {}});
+    if (const std::size_t place = find(path); place != npos) {
+        return keys_[place];
     }
-    return keys_[it->second];
+    keys_.push_back(RegistryKey{std::string(path), {}});
+    if (2 * keys_.size() > slots_.size()) {
+        reindex(2 * keys_.size());  // room for as many again before the next
+    } else {
+        const std::size_t mask = slots_.size() - 1;
+        std::size_t slot = foldedHash(path) & mask;
+        while (slots_[slot] != 0) {
+            slot = (slot + 1) & mask;
+        }
+        slots_[slot] = static_cast<std::uint32_t>(keys_.size());
+    }
+    return keys_.back();
 }
 
 bool RegistryData::removeKey(std::string_view path) {
-    const auto it = keyIndex_.find(foldedRegistryName(path));
-    if (it == keyIndex_.end()) {
+    const std::size_t place = find(path);
+    if (place == npos) {
         return false;
     }
-    const std::size_t removed = it->second;
-    keyIndex_.erase(it);
-    keys_.erase(keys_.begin() + static_cast<std::ptrdiff_t>(removed));
+    keys_.erase(keys_.begin() + static_cast<std::ptrdiff_t>(place));
     // The keys after it moved up by one.
-    for (auto& [name, place] : keyIndex_) {
-        if (place > removed) {
-            --place;
-        }
-    }
+    reindex(keys_.size());
     return true;
 }
 

@@ -14,7 +14,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace orvane {
@@ -56,10 +55,18 @@ class RegistryData {
     std::string toText() const;
 
   private:
+    static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+    // The place in keys_ of the key of that path, or npos.
+    std::size_t find(std::string_view path) const;
+    // Puts every key in the index again, in a table of at least twice as many slots.
+    void reindex(std::size_t keys);
+
     std::vector<RegistryKey> keys_;
-    // Each key's place in keys_ by its path folded to lower case: finding a key does not walk
-    // every key, so a file of many keys loads in linear time.
-    std::unordered_map<std::string, std::size_t> keyIndex_;
+    // Each key's place in keys_ plus one (0: a free slot), at the slot of the hash of its path
+    // as names compare or the next free one after it: finding a key neither walks every key nor
+    // copies its path, so a file of many keys loads in linear time, and a copy of the store is
+    // a copy of its keys and of this table.
+    std::vector<std::uint32_t> slots_;
     std::vector<std::string> foreign_;
 };
 
