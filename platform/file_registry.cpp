@@ -108,25 +108,35 @@ struct Line {
     std::string raw() const { return std::string(text.data(), text.size() + end.size()); }
 };
 
-std::vector<Line> splitLines(std::string_view text) {
-    std::vector<Line> lines;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const std::size_t newline = text.find('\n', pos);
+// The lines of a text, one after the other.
+class Lines {
+  public:
+    explicit Lines(std::string_view text) : text_(text) {}
+    // The next line; false past the last.
+    bool next(Line& line) {
+        if (pos_ >= text_.size()) {
+            return false;
+        }
+        const std::size_t newline = text_.find('\n', pos_);
         if (newline == std::string_view::npos) {
-            const std::size_t stop = text.back() == '\r' ? text.size() - 1 : text.size();
-            lines.push_back(Line{text.substr(pos, stop - pos), text.substr(stop)});
-            break;
+            const std::size_t stop = text_.back() == '\r' ? text_.size() - 1 : text_.size();
+            line = Line{text_.substr(pos_, stop - pos_), text_.substr(stop)};
+            pos_ = text_.size();
+            return true;
         }
         std::size_t stop = newline;
-        if (stop > pos && text[stop - 1] == '\r') {
+        if (stop > pos_ && text_[stop - 1] == '\r') {
             --stop;
         }
-        lines.push_back(Line{text.substr(pos, stop - pos), text.substr(stop, newline + 1 - stop)});
-        pos = newline + 1;
+        line = Line{text_.substr(pos_, stop - pos_), text_.substr(stop, newline + 1 - stop)};
+        pos_ = newline + 1;
+        return true;
     }
-    return lines;
-}
+
+  private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
 
 // A quoted string starting at s[pos] == '"': \\ stands for a backslash and \" for a quote; any
 // other backslash stands for itself. On success pos is just past the closing quote.
@@ -224,11 +234,12 @@ bool parseRegistryFile(std::string_view text, RegistryData& data, RegistryDocume
     if (text.size() > kMaxRegistryFileBytes) {
         return damaged();
     }
-    const std::vector<Line> lines = splitLines(text);
-    if (lines.empty()) {
+    Lines lines(text);
+    Line header;
+    if (!lines.next(header)) {
         return damaged();
     }
-    std::string_view first = lines[0].text;
+    std::string_view first = header.text;
     if (first.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         first.remove_prefix(kByteOrderMark.size());
     }
@@ -236,11 +247,12 @@ bool parseRegistryFile(std::string_view text, RegistryData& data, RegistryDocume
         return damaged();
     }
     // New lines end as the header does; a header cut off after its CR ends in CRLF.
-    document.lineEnd = lines[0].end.empty()   ? std::string("\n")
-                       : lines[0].end == "\r" ? std::string("\r\n")
-                                              : std::string(lines[0].end);
-    document.items.reserve(lines.size());
-    document.items.push_back(Item{Item::Kind::Text, lines[0].raw(), {}, {}});
+    document.lineEnd = header.end.empty()   ? std::string("\n")
+                       : header.end == "\r" ? std::string("\r\n")
+                                            : std::string(header.end);
+    document.items.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) +
+                           1);
+    document.items.push_back(Item{Item::Kind::Text, header.raw(), {}, {}});
 
     // The keys go straight into data, which finds them by path; a key of many values gets a
     // table of their names, so that reading stays linear.
@@ -253,8 +265,8 @@ bool parseRegistryFile(std::string_view text, RegistryData& data, RegistryDocume
     std::size_t current = 0;  // the place in data of the key of the section being read
     std::string currentPath;  // its path as this section's header spells it
 
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        const Line& line = lines[i];
+    Line line;
+    while (lines.next(line)) {
         const std::string_view t = trimLeft(line.text);
         if (t.empty() || t[0] == ';') {
             if (section == Section::Foreign) {
@@ -314,12 +326,12 @@ bool parseRegistryFile(std::string_view text, RegistryData& data, RegistryDocume
         }
         bool continues = readValueData(t.substr(pos + 1), value);
         std::string raw = line.raw();
-        while (continues && i + 1 < lines.size()) {
-            ++i;
-            raw += lines[i].raw();
+        Line more;
+        while (continues && lines.next(more)) {
+            raw += more.raw();
             value.text += '\n';
-            value.text += lines[i].text;
-            continues = goesOn(lines[i].text);
+            value.text += more.text;
+            continues = goesOn(more.text);
         }
         // A value that goes on past the end of the file reads as if an empty line ended it: that
         // is the line a save writes after it before anything else, so the value reads the same
@@ -359,7 +371,7 @@ bool parseRegistryFile(std::string_view text, RegistryData& data, RegistryDocume
             values[same] = value;
         }
         document.items.push_back(
-            Item{Item::Kind::Value, std::move(raw), currentPath, std::move(value), cutOff});
+            Item{Item::Kind::Value, std::move(raw), {}, std::move(value), cutOff});
     }
 
     for (std::string& kept : foreign) {
@@ -435,17 +447,14 @@ std::string renderRegistryFile(const RegistryData& data, const RegistryDocument&
     std::vector<std::size_t> itemKey(document.items.size(), kNone);
     std::vector<std::size_t> itemValue(document.items.size(), kNone);
 
-    // The items of one key's section follow each other and spell its path alike: the key is
-    // looked up once for them all.
-    const std::string* sectionPath = nullptr;
+    // A value belongs to the key whose header comes before it.
     std::size_t sectionKey = kNone;
     for (std::size_t i = 0; i < document.items.size(); ++i) {
         const Item& item = document.items[i];
         if (item.kind == Item::Kind::Text) {
             continue;
         }
-        if (sectionPath == nullptr || *sectionPath != item.path) {
-            sectionPath = &item.path;
+        if (item.kind == Item::Kind::Key) {
             const RegistryKey* key = data.findKey(item.path);
             sectionKey = key == nullptr ? kNone : static_cast<std::size_t>(key - storeKeys.data());
         }

@@ -54,7 +54,8 @@ struct RegistryDocument {
         };
         Kind kind = Kind::Text;
         std::string raw;      // the exact bytes, line ends included
-        std::string path;     // Key and Value: the key's path under HKEY_LOCAL_MACHINE
+        std::string path;     // Key: the key's path under HKEY_LOCAL_MACHINE (a Value is of the
+                              // Key item before it)
         RegistryValue value;  // Value: the value as read
         // Value: its last line goes on (ends in a '\') but the file ends there. Its text reads
         // as if an empty line ended it, and a save writes that empty line before anything it

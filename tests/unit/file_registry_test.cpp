@@ -7,6 +7,7 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -876,7 +877,10 @@ TEST(FileStoreSharing, TheTemporaryFileHasItsFinalPermissionsFromTheStart) {
 }
 
 // A settings file of other programs' keys, count of them, each about 100 bytes, and the processor
-// time this thread takes to load it and save the program's settings into it, as one run does.
+// time this thread takes to load it and save the program's settings into it, as one run does: the
+// least of three rounds. The first round in a process also waits for the kernel to hand it fresh
+// memory (on a virtual machine that cost as much again as the work itself), which is not the
+// store's doing and varies with the machine.
 double loadAndSaveMs(int count) {
     std::string text = "REGEDIT4\n\n";
     for (int k = 0; k < count; ++k) {
@@ -885,7 +889,6 @@ double loadAndSaveMs(int count) {
     }
     TempFolder folder;
     const std::string path = folder / "registry.reg";
-    writeFile(path, text);
     // Processor time, not wall time: the waits for the disk and for other programs on a busy
     // machine are not the store's work.
     const auto cpuMs = [] {
@@ -893,25 +896,30 @@ double loadAndSaveMs(int count) {
         ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
         return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
     };
-    const double start = cpuMs();
-    FileRegistry registry(path);
-    MessageWindow window;
-    PreferenceData prefs;
-    DefaultData d;
-    loadSettings(window, registry, prefs, d);
-    saveSettings(window, registry, PreferenceData{1, 0}, someDefaults());
-    const double ms = cpuMs() - start;
-    EXPECT_TRUE(window.messages.empty());
-    EXPECT_EQ(registry.data().keys().size(), static_cast<std::size_t>(count) + 2);
-    EXPECT_EQ(readBack(registry, kDefs, "Tas"), 1205u);
-    return ms;
+    double least = 1e9;
+    for (int round = 0; round < 3; ++round) {
+        writeFile(path, text);
+        const double start = cpuMs();
+        FileRegistry registry(path);
+        MessageWindow window;
+        PreferenceData prefs;
+        DefaultData d;
+        loadSettings(window, registry, prefs, d);
+        saveSettings(window, registry, PreferenceData{1, 0}, someDefaults());
+        least = std::min(least, cpuMs() - start);
+        EXPECT_TRUE(window.messages.empty());
+        EXPECT_EQ(registry.data().keys().size(), static_cast<std::size_t>(count) + 2);
+        EXPECT_EQ(readBack(registry, kDefs, "Tas"), 1205u);
+    }
+    return least;
 }
 
-TEST(FileStoreSharing, AMegabyteOfTenThousandKeysLoadsAndSavesInLinearTime) {
+TEST(FileStoreSharing, AMegabyteOfTenThousandKeysLoadsAndSavesInATenthOfASecond) {
     // Regression: finding a key walked every key, so a 1 MB file of 9,990 keys took 3.4 s to
-    // read, and a run read it three times. Ten times the keys now take about ten times as long
-    // (a quadratic load would take a hundred times), and the whole file well under a second
-    // even on a busy machine.
+    // read, and a run read it three times; then a save still built a table of every value by
+    // its name and copied the whole file's lines, 120 ms for a run. Ten times the keys now take
+    // about ten times as long (a quadratic load would take a hundred times), and the whole file
+    // loads and saves in 30 to 40 ms.
     const double small = loadAndSaveMs(998);
     const double large = loadAndSaveMs(9998);  // with the program's two keys, 10,000
 #if defined(__SANITIZE_ADDRESS__)
@@ -924,7 +932,7 @@ TEST(FileStoreSharing, AMegabyteOfTenThousandKeysLoadsAndSavesInLinearTime) {
 #if defined(ORVANE_TEST_SANITIZED)
     constexpr double kLimitMs = 5000.0;  // the sanitizers slow everything down several times
 #else
-    constexpr double kLimitMs = 1000.0;
+    constexpr double kLimitMs = 100.0;
 #endif
     EXPECT_LT(large, kLimitMs);
     EXPECT_LT(large, 30.0 * std::max(small, 1.0)) << small << " ms for a tenth of the keys";
