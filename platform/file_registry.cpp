@@ -11,7 +11,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <unordered_map>
 #include <utility>
 
@@ -219,6 +218,45 @@ std::string_view lineEndOf(std::string_view raw) {
     return {};
 }
 
+// Finds a key's value by its name, as names compare (without regard to case): a walk through the
+// few values a key has, a table of their names once it has many, so that a key of many values
+// stays linear.
+class ValueNames {
+  public:
+    static constexpr std::size_t npos = std::string::npos;
+    // The place among values (those of the key at place key in the store) of the value of that
+    // name, or npos.
+    std::size_t find(const std::vector<RegistryValue>& values, std::string_view name,
+                     std::size_t key) {
+        constexpr std::size_t kWalked = 16;
+        if (values.size() <= kWalked) {
+            for (std::size_t i = 0; i < values.size(); ++i) {
+                if (sameRegistryName(values[i].name, name)) {
+                    return i;
+                }
+            }
+            return npos;
+        }
+        auto& table = tables_[key];
+        if (table.empty()) {
+            for (std::size_t i = 0; i < values.size(); ++i) {
+                table.emplace(folded(values[i].name), i);
+            }
+        }
+        const auto it = table.find(folded(name));
+        return it == table.end() ? npos : it->second;
+    }
+    // The last of values was just added.
+    void added(const std::vector<RegistryValue>& values, std::size_t key) {
+        if (const auto it = tables_.find(key); it != tables_.end() && !it->second.empty()) {
+            it->second.emplace(folded(values.back().name), values.size() - 1);
+        }
+    }
+
+  private:
+    std::unordered_map<std::size_t, std::unordered_map<std::string, std::size_t>> tables_;
+};
+
 using Item = RegistryDocument::Item;
 
 }  // namespace
@@ -256,7 +294,7 @@ bool parseRegistryFile(std::string_view text, RegistryData& data, RegistryDocume
 
     // The keys go straight into data, which finds them by path; a key of many values gets a
     // table of their names, so that reading stays linear.
-    std::unordered_map<std::size_t, std::unordered_map<std::string, std::size_t>> namesOfBigKeys;
+    ValueNames names;
     std::size_t valueCount = 0;
     std::vector<std::string> foreign;
 
@@ -342,29 +380,13 @@ bool parseRegistryFile(std::string_view text, RegistryData& data, RegistryDocume
         }
 
         std::vector<RegistryValue>& values = data.ensureKey(currentPath).values;
-        std::size_t same = values.size();
-        constexpr std::size_t kWalked = 16;
-        if (values.size() <= kWalked) {
-            same = static_cast<std::size_t>(
-                std::find_if(
-                    values.begin(), values.end(),
-                    [&](const RegistryValue& v) { return sameRegistryName(v.name, value.name); }) -
-                values.begin());
-        } else {
-            auto& names = namesOfBigKeys[current];
-            if (names.empty()) {
-                for (std::size_t n = 0; n < values.size(); ++n) {
-                    names.emplace(folded(values[n].name), n);
-                }
-            }
-            const auto [it, added] = names.emplace(folded(value.name), values.size());
-            same = it->second;
-        }
-        if (same == values.size()) {
+        const std::size_t same = names.find(values, value.name, current);
+        if (same == ValueNames::npos) {
             if (++valueCount > kMaxRegistryValues) {
                 return damaged();
             }
             values.push_back(value);
+            names.added(values, current);
         } else {
             // The last of several values of one name counts; the first spelling of the name stays.
             value.name = values[same].name;
@@ -383,42 +405,6 @@ bool parseRegistryFile(std::string_view text, RegistryData& data, RegistryDocume
     data.foreignSections() = std::move(foreign);
     return true;
 }
-
-namespace {
-
-// A key's values by name, as names compare (without regard to case): a walk through them for the
-// few values a key has, a table once it has many, so that a key of many values stays linear.
-class ValuesByName {
-  public:
-    explicit ValuesByName(const std::vector<RegistryValue>& values) : values_(values) {}
-    // The place of the value of that name, or npos.
-    std::size_t find(std::string_view name) {
-        constexpr std::size_t kWalked = 16;
-        if (values_.size() <= kWalked) {
-            for (std::size_t i = 0; i < values_.size(); ++i) {
-                if (sameRegistryName(values_[i].name, name)) {
-                    return i;
-                }
-            }
-            return npos;
-        }
-        if (table_.empty()) {
-            table_.reserve(values_.size());
-            for (std::size_t i = 0; i < values_.size(); ++i) {
-                table_.emplace(folded(values_[i].name), i);
-            }
-        }
-        const auto it = table_.find(folded(name));
-        return it == table_.end() ? npos : it->second;
-    }
-    static constexpr std::size_t npos = std::string::npos;
-
-  private:
-    const std::vector<RegistryValue>& values_;
-    std::unordered_map<std::string, std::size_t> table_;
-};
-
-}  // namespace
 
 std::string renderRegistryFile(const RegistryData& data, const RegistryDocument& document) {
     if (document.items.empty()) {
@@ -442,7 +428,7 @@ std::string renderRegistryFile(const RegistryData& data, const RegistryDocument&
     std::vector<char> inFile(storeKeys.size(), 0);
     std::vector<char> valueInFile(storeKeys.size(), 0);
     std::vector<std::size_t> insertAfter(storeKeys.size(), 0);
-    std::vector<std::unique_ptr<ValuesByName>> names(storeKeys.size());
+    ValueNames names;
     // Per item: its key's and its value's place in the store (kNone: not there any more).
     std::vector<std::size_t> itemKey(document.items.size(), kNone);
     std::vector<std::size_t> itemValue(document.items.size(), kNone);
@@ -472,11 +458,8 @@ std::string renderRegistryFile(const RegistryData& data, const RegistryDocument&
         }
         insertAfter[k] = i;
         valueInFile[k] = 1;
-        if (!names[k]) {
-            names[k] = std::make_unique<ValuesByName>(storeKeys[k].values);
-        }
-        const std::size_t v = names[k]->find(item.value.name);
-        if (v != ValuesByName::npos) {
+        const std::size_t v = names.find(storeKeys[k].values, item.value.name, k);
+        if (v != ValueNames::npos) {
             itemValue[i] = firstValue[k] + v;
             loaded[itemValue[i]] = &item.value;
         }
