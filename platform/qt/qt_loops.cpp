@@ -361,6 +361,7 @@ void QtUi::stopTimer(QtWindow& window, int id) {
 
 void QtUi::setZoom(double zoom) {
     zoom_ = zoom;
+    qApp->setProperty(ProgramStyle::kZoom, zoom);
     hooks_.zoomChanged(zoom);
     if (!main_) {
         return;

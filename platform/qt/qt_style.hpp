@@ -1,5 +1,6 @@
 // The widget style of the Qt host: Fusion, drawing every widget with one shared palette per set
-// of colours, and without a caret of its own in Night.
+// of colours, without a caret of its own in Night, with radio buttons and check boxes as large as
+// the window's zoom makes their text, and outlined where the window behind them is dark.
 //
 // The style keeps what it drew (a combo box's frame, a button's face) in the pixmap cache under
 // a name made of what it drew, its state and size, and the palette's identity. Each widget of a
@@ -22,6 +23,9 @@ class ProgramStyle : public QProxyStyle {
     // While the application has this property set, the style draws no text caret (a field
     // draws its own, FieldEdit). A field takes the caret's width when it is made.
     static inline const char* const kOwnCaret = "orvaneOwnCaret";
+    // The application's property holding the main window's zoom (1 when unset): the style sizes
+    // the marks of radio buttons and check boxes by it, as every font and rectangle is sized.
+    static inline const char* const kZoom = "orvaneZoom";
 
     ProgramStyle();
 
