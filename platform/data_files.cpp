@@ -1,10 +1,13 @@
 #include "platform/data_files.hpp"
 
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 
@@ -46,26 +49,52 @@ std::string userDataFolder() {
 }
 
 std::optional<std::string> readSmallFile(const std::string& path, std::size_t maxBytes) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                         std::fclose);
-    if (!file) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         return std::nullopt;
     }
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    // The whole file in one read into a string of its size: growing the string chunk by chunk
+    // copied the splash picture (216 KB) several times over, each copy into fresh memory that
+    // the kernel had to fault in page by page. The file may still change while it is read, so
+    // the reading goes on until the end of the file, whatever its size was.
+    struct stat info {};
     std::string text;
-    char buffer[4096];
-    for (;;) {
-        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
-        text.append(buffer, got);
-        if (text.size() > maxBytes) {
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+        if (static_cast<std::uint64_t>(info.st_size) > maxBytes) {
             return std::nullopt;
         }
-        if (got < sizeof buffer) {
+        text.resize(static_cast<std::size_t>(info.st_size) + 1);
+    } else {
+        text.resize(4096);
+    }
+    std::size_t have = 0;
+    for (;;) {
+        if (have == text.size()) {
+            if (have > maxBytes) {
+                return std::nullopt;
+            }
+            text.resize(std::min(text.size() * 2, maxBytes + 1));
+        }
+        const ssize_t got = ::read(fd, text.data() + have, text.size() - have);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return std::nullopt;
+        }
+        if (got == 0) {
             break;
         }
+        have += static_cast<std::size_t>(got);
     }
-    if (std::ferror(file.get())) {
+    if (have > maxBytes) {
         return std::nullopt;
     }
+    text.resize(have);
     return text;
 }
 

@@ -138,5 +138,43 @@ TEST(DataFiles, TheFirstFolderHoldingTheFileIsTheOneRead) {
     std::system(("rm -rf '" + base + "'").c_str());
 }
 
+TEST(DataFiles, AFileIsReadWholeUpToItsLimitWhateverSizeItReports) {
+    const std::string path = ::testing::TempDir() + "orvane_small_file";
+    struct Case {
+        const char* what;
+        std::size_t bytes;
+        std::size_t limit;
+        bool read;
+    };
+    const Case cases[] = {
+        {"empty", 0, 10, true},
+        {"exactly the limit", 10, 10, true},
+        {"one byte over the limit", 11, 10, false},
+        {"larger than one read's chunk", 70'000, 100'000, true},
+    };
+    for (const Case& c : cases) {
+        std::string text(c.bytes, 'x');
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            text[i] = static_cast<char>('a' + i % 26);
+        }
+        std::FILE* f = std::fopen(path.c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        std::fwrite(text.data(), 1, text.size(), f);
+        std::fclose(f);
+        const auto got = readSmallFile(path, c.limit);
+        EXPECT_EQ(got.has_value(), c.read) << c.what;
+        if (got && c.read) {
+            EXPECT_EQ(*got, text) << c.what;
+        }
+    }
+    std::remove(path.c_str());
+    EXPECT_EQ(readSmallFile(path, 10), std::nullopt) << "a missing file";
+    // A file whose size the kernel reports as 0 is still read to its end, and held to the limit.
+    const auto status = readSmallFile("/proc/self/status", 1'000'000);
+    ASSERT_TRUE(status.has_value());
+    EXPECT_NE(status->find("Name:"), std::string::npos);
+    EXPECT_EQ(readSmallFile("/proc/self/status", 16), std::nullopt);
+}
+
 }  // namespace
 }  // namespace orvane
