@@ -116,8 +116,10 @@ class GreatCircleDialog : public WindowProc {
     // The variation at the rhumb line's midpoint from the model the pilot chose: the world model
     // on today's UTC date, or the regional model (also when no world model could be read).
     double routeVariation(double latFrom, double lonFrom, double tc, double dr) {
-        const MagneticModel* model = state_.magneticModel.get();
-        if (model != nullptr && state_.preferences.varModel == kVarModelWorld) {
+        const MagneticModel* model = state_.preferences.varModel == kVarModelWorld
+                                         ? worldMagneticModel(state_, platform_)
+                                         : nullptr;
+        if (model != nullptr) {
             const Date today = platform_.utcDate();
             return worldVariation(*model, latFrom, lonFrom, tc, dr,
                                   decimalYear(today.year, today.month, today.day));

@@ -17,6 +17,12 @@ struct DialogContext {
     Platform& platform;
 };
 
+// The World Magnetic Model from its coefficient file, read the first time it is asked for and
+// kept for the run; null when there is no usable file. Not read at start: the file is 14 KB of
+// coefficients to parse that a pilot who never opens Preferences or the great circle with the
+// world model chosen does not need.
+const MagneticModel* worldMagneticModel(RunState& state, Platform& platform);
+
 using DialogFactory = std::unique_ptr<WindowProc> (*)(DialogContext&);
 
 std::unique_ptr<WindowProc> makeSplashDialog(DialogContext&);           // 118

@@ -63,16 +63,23 @@ void MainWindowProc::onDestroy(Window& window) {
     saveAircraft(context_.platform.registry(), context_.state.aircraft, context_.state.defaults);
 }
 
+const MagneticModel* worldMagneticModel(RunState& state, Platform& platform) {
+    if (!state.magneticModelRead) {
+        state.magneticModelRead = true;
+        if (const auto text = platform.readDataFile(kMagneticModelFile, kMagneticModelFileLimit)) {
+            if (auto model = parseMagneticModel(*text)) {
+                state.magneticModel = std::make_shared<const MagneticModel>(std::move(*model));
+            }
+        }
+    }
+    return state.magneticModel.get();
+}
+
 int runOrvane(Platform& platform, RunState& state) {
     if (platform.bringRunningCopyForward()) {
         return 0;
     }
     state = RunState{};
-    if (const auto text = platform.readDataFile(kMagneticModelFile, kMagneticModelFileLimit)) {
-        if (auto model = parseMagneticModel(*text)) {
-            state.magneticModel = std::make_shared<const MagneticModel>(std::move(*model));
-        }
-    }
     DialogContext context{state, platform};
     MainWindowProc mainProc(context);
     Window* main = platform.createMainWindow(loadString(str::kTitle), mainProc);

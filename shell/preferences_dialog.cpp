@@ -28,7 +28,7 @@ class PreferencesDialog : public WindowProc {
         : state_(state),
           preferences_(state.preferences),
           platform_(platform),
-          model_(state.magneticModel.get()),
+          model_(worldMagneticModel(state, platform)),
           today_(platform.utcDate()) {}
 
     void onOpen(Window& window) override {

@@ -102,9 +102,12 @@ struct RunState {
     int airspeedDrivingField = 0;     // 0 none, 1 TAS, 2 RAS, 3 Mach
     int conversionsDrivingField = 0;  // the row that drives the conversions (0: none yet)
     StopwatchState stopwatch;
-    // The World Magnetic Model read at start (null: no usable coefficient file, so the world
-    // model cannot be chosen and the regional model gives the variation).
+    // The World Magnetic Model, read from its coefficient file the first time a dialog asks for
+    // it (worldMagneticModel in shell/dialogs.hpp). Null before then, and after it when there is
+    // no usable file: the world model cannot then be chosen and the regional model gives the
+    // variation.
     std::shared_ptr<const MagneticModel> magneticModel;
+    bool magneticModelRead = false;
     AircraftFleet aircraft;
 };
 
