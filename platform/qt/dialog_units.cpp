@@ -9,7 +9,8 @@ namespace orvane {
 namespace {
 
 // The summary panel's labels ("Mag variation:") must fit their 90-pixel boxes and stay inside
-// the panel's edge at x 6.
+// the panel's edge at x 6. The size of the smaller dialogs' font, so that the first screens
+// (panel, menu bar, disclaimer) share one face at one size.
 constexpr int kPanelPixelSize = 11;
 
 }  // namespace
@@ -64,7 +65,11 @@ QFont templateFont(const DialogTemplate& dialog, double zoom) {
 }
 
 QFont panelFont() {
-    return programFont(kPanelPixelSize);
+    return dialogFont(kPanelPixelSize);
+}
+
+QFont menuFont(double zoom) {
+    return dialogFont(zoomed(kPanelPixelSize, zoom));
 }
 
 }  // namespace orvane

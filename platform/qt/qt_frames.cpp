@@ -337,10 +337,10 @@ void QtWindow::layOut() {
         client_->setFont(panelFont());
         const int barTop = zoomed(kCaptionHeight + kMainClientHeight, zoom);
         menuBar_->setGeometry(0, barTop, width, zoomed(kScreenHeight, zoom) - barTop);
-        const QFont menuFont = programFont(zoomed(12, zoom));
+        const QFont buttonFont = menuFont(zoom);
         int x = zoomed(2, zoom);
         for (QToolButton* button : menuButtons_) {
-            button->setFont(menuFont);
+            button->setFont(buttonFont);
             const int w = button->sizeHint().width() + zoomed(10, zoom);
             button->setGeometry(x, zoomed(2, zoom), w, menuBar_->height() - zoomed(4, zoom));
             x += w + zoomed(2, zoom);

@@ -410,11 +410,11 @@ void QtWindow::ensureMenus() {
 }
 
 void QtWindow::fontMenus() {
-    const QFont menuFont = programFont(zoomed(12, ui_.zoom()));
+    const QFont font = menuFont(ui_.zoom());
     for (QMenu* menu : menus_) {
-        menu->setFont(menuFont);
+        menu->setFont(font);
         for (QWidget* child : menu->findChildren<QWidget*>()) {
-            child->setFont(menuFont);
+            child->setFont(font);
         }
     }
 }
