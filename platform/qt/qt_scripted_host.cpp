@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 
-#include <QtTest/qtestspontaneevent.h>
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
@@ -23,13 +22,13 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
-#include <QtTest/QTest>
 
 #include "platform/control_kinds.hpp"
 #include "platform/qt/qt_colour_check.hpp"
 #include "platform/qt/qt_layout_check.hpp"
 #include "platform/qt/qt_ui.hpp"
 #include "platform/qt/single_instance.hpp"
+#include "platform/qt/synthetic_keys.hpp"
 #include "platform/scripted_clock.hpp"
 #include "res/menu.hpp"
 
@@ -53,7 +52,7 @@ void sendMouse(QWidget* widget, QEvent::Type type, QPoint at) {
     const bool press = type == QEvent::MouseButtonPress;
     QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)), Qt::LeftButton,
                       press ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-    QSpontaneKeyEvent::setSpontaneous(&event);
+    markFromWindowSystem(event);
     QApplication::instance()->notify(widget, &event);
 }
 
@@ -396,7 +395,7 @@ void QtScriptedHost::accelerator(char letter) {
     }
     QtWindow& main = *ui_.mainWindow();
     if (main.frame()->isActiveWindow()) {
-        QTest::keyClick(main.frame(), static_cast<Qt::Key>(letter), Qt::ControlModifier);
+        strikeKey(main.frame(), static_cast<Qt::Key>(letter), Qt::ControlModifier);
         return;
     }
     for (const Accelerator& a : accelerators()) {
@@ -455,8 +454,7 @@ void QtScriptedHost::type(int id, const std::string& text) {
     edit->selectAll();
     if (text.empty()) {
         if (!edit->text().isEmpty()) {
-            QTest::sendKeyEvent(QTest::Click, edit.data(), Qt::Key_Delete, QString(),
-                                Qt::NoModifier);
+            strikeKey(edit.data(), Qt::Key_Delete, QString(), Qt::NoModifier);
         }
         return;
     }
@@ -469,8 +467,7 @@ void QtScriptedHost::type(int id, const std::string& text) {
         if (typed.at(i).isHighSurrogate() && i + 1 < typed.size()) {
             character += typed.at(++i);
         }
-        QTest::sendKeyEvent(QTest::Click, edit.data(), keyOf(character.at(0)), character,
-                            Qt::NoModifier);
+        strikeKey(edit.data(), keyOf(character.at(0)), character, Qt::NoModifier);
     }
 }
 
@@ -554,7 +551,7 @@ void QtScriptedHost::help() {
     if (window.frame()->isActiveWindow()) {
         // F1 goes where the keys go: the control that has the focus.
         QWidget* focused = QApplication::focusWidget();
-        QTest::keyClick(focused != nullptr ? focused : window.frame(), Qt::Key_F1);
+        strikeKey(focused != nullptr ? focused : window.frame(), Qt::Key_F1);
     } else {
         window.helpRequested();
     }
@@ -620,7 +617,7 @@ void QtScriptedHost::key(Key key) {
     if (target == nullptr) {
         target = window.frame();
     }
-    QTest::keyClick(target, press.key, press.modifiers);
+    strikeKey(target, press.key, press.modifiers);
 }
 
 std::string QtScriptedHost::accessibleName(int id) const {
