@@ -68,8 +68,8 @@ void strikeKey(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers) {
 
 void strikeKey(QWidget* target, Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers) {
     QPointer<QWidget> alive(target);
-    // Each modifier key goes down with the modifiers already held: Ctrl goes down with none held,
-    // and the key itself with all of them.
+    // As a keyboard reports them, each modifier key goes down with the state before it (Qt adds
+    // the key's own modifier when the program asks), and the key itself with all of them held.
     Qt::KeyboardModifiers held = Qt::NoModifier;
     for (const ModifierKey& m : kModifierKeys) {
         if (modifiers.testFlag(m.modifier) && alive) {
@@ -83,7 +83,8 @@ void strikeKey(QWidget* target, Qt::Key key, const QString& text, Qt::KeyboardMo
     if (alive) {
         sendKey(alive, false, key, modifiers, text);
     }
-    // Each modifier key comes up with itself still held, as a keyboard reports its release.
+    // Each modifier key comes up with the state before its release, itself still held (Qt takes
+    // it off when the program asks).
     for (auto m = std::rbegin(kModifierKeys); m != std::rend(kModifierKeys); ++m) {
         if (modifiers.testFlag(m->modifier) && alive) {
             sendKey(alive, false, m->key, held, QString());
