@@ -1,6 +1,12 @@
 #include "platform/bitmap_file.hpp"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cstddef>
 #include <cstring>
 
@@ -29,21 +35,54 @@ std::uint32_t opaque(unsigned char r, unsigned char g, unsigned char b) {
            b;
 }
 
-}  // namespace
+// Exactly n bytes at offset; false on an error or at the file's end (it may have been cut
+// short since its size was taken).
+bool readAt(int fd, void* to, std::size_t n, std::uint64_t offset) {
+    auto* p = static_cast<char*>(to);
+    while (n > 0) {
+        const ssize_t got = ::pread(fd, p, n, static_cast<off_t>(offset));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            return false;
+        }
+        p += got;
+        n -= static_cast<std::size_t>(got);
+        offset += static_cast<std::uint64_t>(got);
+    }
+    return true;
+}
 
-std::optional<BitmapPixels> readBitmapFile(std::string_view bytes) {
-    if (bytes.size() < kFileHeaderSize + kInfoHeaderSize || bytes[0] != 'B' || bytes[1] != 'M') {
+// The first bytes of a file read for its headers and colour table (14 + at most 124 + 1024).
+constexpr std::size_t kHeadBytes = 4096;
+
+// Where a bitmap's pixels are and how they are laid out, from its headers.
+struct Layout {
+    int width = 0;
+    std::size_t rows = 0;
+    bool topDown = false;
+    std::size_t bytesPerPixel = 0;
+    std::size_t rowBytes = 0;  // a row in the file, padded to four bytes
+    std::size_t pixelOffset = 0;
+    std::vector<std::uint32_t> table;  // 8 bits a pixel: the colours, 0xFFRRGGBB
+};
+
+// The layout from `head`, the file's first bytes (the headers and the colour table at least),
+// for a file of fileSize bytes whose pixels must all be in it.
+std::optional<Layout> layoutOf(std::string_view head, std::uint64_t fileSize) {
+    if (head.size() < kFileHeaderSize + kInfoHeaderSize || head[0] != 'B' || head[1] != 'M') {
         return std::nullopt;
     }
-    const std::uint32_t pixelOffset = le32(bytes, 10);
-    const std::uint32_t infoSize = le32(bytes, kFileHeaderSize);
-    const auto width = static_cast<std::int32_t>(le32(bytes, 18));
-    const auto rawHeight = static_cast<std::int32_t>(le32(bytes, 22));
-    const std::uint16_t planes = le16(bytes, 26);
-    const std::uint16_t depth = le16(bytes, 28);
-    const std::uint32_t compression = le32(bytes, 30);
-    std::uint32_t coloursUsed = le32(bytes, 46);
-    if (infoSize < kInfoHeaderSize || infoSize > bytes.size() - kFileHeaderSize || planes != 1 ||
+    const std::uint32_t pixelOffset = le32(head, 10);
+    const std::uint32_t infoSize = le32(head, kFileHeaderSize);
+    const auto width = static_cast<std::int32_t>(le32(head, 18));
+    const auto rawHeight = static_cast<std::int32_t>(le32(head, 22));
+    const std::uint16_t planes = le16(head, 26);
+    const std::uint16_t depth = le16(head, 28);
+    const std::uint32_t compression = le32(head, 30);
+    std::uint32_t coloursUsed = le32(head, 46);
+    if (infoSize < kInfoHeaderSize || infoSize > head.size() - kFileHeaderSize || planes != 1 ||
         compression != kUncompressed || (depth != 8 && depth != 24 && depth != 32)) {
         return std::nullopt;
     }
@@ -54,66 +93,151 @@ std::optional<BitmapPixels> readBitmapFile(std::string_view bytes) {
         return std::nullopt;
     }
 
+    Layout layout;
     // The colour table follows the information header: blue, green, red, unused.
-    std::vector<std::uint32_t> table;
     if (depth == 8) {
         if (coloursUsed == 0 || coloursUsed > 256) {
             coloursUsed = 256;
         }
         const std::size_t tableAt = kFileHeaderSize + infoSize;
-        if (tableAt + 4 * std::size_t{coloursUsed} > bytes.size()) {
+        if (tableAt + 4 * std::size_t{coloursUsed} > head.size()) {
             return std::nullopt;
         }
-        table.reserve(coloursUsed);
+        layout.table.reserve(coloursUsed);
         for (std::uint32_t i = 0; i < coloursUsed; ++i) {
             const std::size_t at = tableAt + 4 * std::size_t{i};
-            table.push_back(opaque(static_cast<unsigned char>(bytes[at + 2]),
-                                   static_cast<unsigned char>(bytes[at + 1]),
-                                   static_cast<unsigned char>(bytes[at])));
+            layout.table.push_back(opaque(static_cast<unsigned char>(head[at + 2]),
+                                          static_cast<unsigned char>(head[at + 1]),
+                                          static_cast<unsigned char>(head[at])));
         }
     }
-
-    const std::size_t bytesPerPixel = depth / 8;
-    const std::size_t rowBytes = (static_cast<std::size_t>(width) * bytesPerPixel + 3) / 4 * 4;
-    const auto rows = static_cast<std::size_t>(height);
-    if (pixelOffset > bytes.size() || rowBytes * rows > bytes.size() - pixelOffset) {
+    layout.width = width;
+    layout.rows = static_cast<std::size_t>(height);
+    layout.topDown = topDown;
+    layout.bytesPerPixel = depth / 8;
+    layout.rowBytes = (static_cast<std::size_t>(width) * layout.bytesPerPixel + 3) / 4 * 4;
+    layout.pixelOffset = pixelOffset;
+    if (pixelOffset > fileSize || layout.rowBytes * layout.rows > fileSize - pixelOffset) {
         return std::nullopt;
     }
+    return layout;
+}
 
+// A picture whose pixels are yet to be decoded, and where in its memory the file's rows go.
+//
+// The rows are read (or copied) to the end of the picture's own memory and decoded from there
+// towards its start, in place: the picture needs no second buffer for the file. Decoding pixel
+// by pixel from the first row on, each four-byte pixel written ends before the next file byte
+// still to be read, given one word more than the picture: a row of the file is never longer
+// than the picture's row (three or fewer bytes a pixel against four) but by its padding, at
+// most three bytes.
+struct Decoding {
     BitmapPixels picture;
-    picture.width = width;
-    picture.height = static_cast<int>(height);
-    picture.pixels.resize(static_cast<std::size_t>(width) * rows);
-    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data()) + pixelOffset;
-    const auto columns = static_cast<std::size_t>(width);
-    for (std::size_t row = 0; row < rows; ++row) {
-        const unsigned char* in = data + (topDown ? row : rows - 1 - row) * rowBytes;
-        std::uint32_t* out = picture.pixels.data() + row * columns;
-        if (depth == 8) {
+    unsigned char* fileRows = nullptr;
+};
+
+Decoding prepare(const Layout& layout) {
+    Decoding d;
+    d.picture.width = layout.width;
+    d.picture.height = static_cast<int>(layout.rows);
+    const std::size_t pixels = static_cast<std::size_t>(layout.width) * layout.rows;
+    d.picture.pixels.resize(pixels + 1);
+    d.fileRows = reinterpret_cast<unsigned char*>(d.picture.pixels.data() + pixels + 1) -
+                 layout.rowBytes * layout.rows;
+    return d;
+}
+
+// Decodes the file's rows, in place at d.fileRows, into d.picture. False for a colour index
+// beyond the table.
+bool decode(const Layout& layout, Decoding& d) {
+    unsigned char* const rows = d.fileRows;
+    const std::size_t rowBytes = layout.rowBytes;
+    if (!layout.topDown) {
+        // Bottom-up in the file: the rows are turned where they lie, so that the first row to
+        // decode is the picture's top one.
+        for (std::size_t r = 0; r < layout.rows / 2; ++r) {
+            std::swap_ranges(rows + r * rowBytes, rows + (r + 1) * rowBytes,
+                             rows + (layout.rows - 1 - r) * rowBytes);
+        }
+    }
+    const auto columns = static_cast<std::size_t>(layout.width);
+    std::uint32_t* out = d.picture.pixels.data();
+    for (std::size_t row = 0; row < layout.rows; ++row) {
+        const unsigned char* in = rows + row * rowBytes;
+        if (layout.bytesPerPixel == 1) {
             for (std::size_t x = 0; x < columns; ++x) {
-                if (in[x] >= table.size()) {
-                    return std::nullopt;
+                if (in[x] >= layout.table.size()) {
+                    return false;
                 }
-                out[x] = table[in[x]];
+                *out++ = layout.table[in[x]];
             }
         } else {
+            const std::size_t step = layout.bytesPerPixel;
             std::size_t x = 0;
             if constexpr (std::endian::native == std::endian::little) {
                 // Blue, green, red and the next byte read as one little-endian word are
                 // 0x??RRGGBB; the row's last pixel is read byte by byte, so that no read
-                // passes the end of the file.
-                for (; x + 1 < columns; ++x, in += bytesPerPixel) {
+                // passes the end of the rows.
+                for (; x + 1 < columns; ++x, in += step) {
                     std::uint32_t word = 0;
                     std::memcpy(&word, in, sizeof word);
-                    out[x] = word | 0xFF000000u;
+                    *out++ = word | 0xFF000000u;
                 }
             }
-            for (; x < columns; ++x, in += bytesPerPixel) {
-                out[x] = opaque(in[2], in[1], in[0]);
+            for (; x < columns; ++x, in += step) {
+                const std::uint32_t pixel = opaque(in[2], in[1], in[0]);
+                *out++ = pixel;
             }
         }
     }
-    return picture;
+    d.picture.pixels.pop_back();
+    return true;
+}
+
+}  // namespace
+
+std::optional<BitmapPixels> readBitmapFile(std::string_view bytes) {
+    const std::optional<Layout> layout = layoutOf(bytes, bytes.size());
+    if (!layout) {
+        return std::nullopt;
+    }
+    Decoding d = prepare(*layout);
+    std::memcpy(d.fileRows, bytes.data() + layout->pixelOffset, layout->rowBytes * layout->rows);
+    if (!decode(*layout, d)) {
+        return std::nullopt;
+    }
+    return std::move(d.picture);
+}
+
+std::optional<BitmapPixels> readBitmapFileAt(const std::string& path, std::size_t maxBytes) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size <= 0 ||
+        static_cast<std::uint64_t>(info.st_size) > maxBytes) {
+        return std::nullopt;
+    }
+    const auto fileSize = static_cast<std::uint64_t>(info.st_size);
+    std::string head(static_cast<std::size_t>(std::min<std::uint64_t>(fileSize, kHeadBytes)), '\0');
+    if (!readAt(fd, head.data(), head.size(), 0)) {
+        return std::nullopt;
+    }
+    const std::optional<Layout> layout = layoutOf(head, fileSize);
+    if (!layout) {
+        return std::nullopt;
+    }
+    Decoding d = prepare(*layout);
+    if (!readAt(fd, d.fileRows, layout->rowBytes * layout->rows, layout->pixelOffset) ||
+        !decode(*layout, d)) {
+        return std::nullopt;
+    }
+    return std::move(d.picture);
 }
 
 }  // namespace orvane

@@ -84,12 +84,12 @@ QImage readPicture(const QString& path) {
         // reader does not take goes on to Qt's.
         constexpr std::size_t kLargestBitmap =
             54 + 1024 + std::size_t{kBitmapMaxSide} * kBitmapMaxSide * 4;
-        const std::optional<std::string> bytes =
-            readSmallFile(QFile::encodeName(path).toStdString(), kLargestBitmap);
-        if (!bytes) {
+        const QFileInfo file(path);
+        if (!file.isFile() || static_cast<std::uint64_t>(file.size()) > kLargestBitmap) {
             return {};
         }
-        if (std::optional<BitmapPixels> bitmap = readBitmapFile(*bytes)) {
+        if (std::optional<BitmapPixels> bitmap =
+                readBitmapFileAt(QFile::encodeName(path).toStdString(), kLargestBitmap)) {
             // The image takes the pixels over as they are (0xFFRRGGBB is its RGB32).
             auto* pixels = new std::vector<std::uint32_t>(std::move(bitmap->pixels));
             return QImage(

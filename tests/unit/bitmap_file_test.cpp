@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,95 @@ TEST(BitmapFile, ReadsPalettedAndThirtyTwoBitPicturesOpaque) {
     const auto w = readBitmapFile(wide);
     ASSERT_TRUE(w);
     EXPECT_EQ(w->pixels, std::vector<std::uint32_t>{0xFF332211});
+}
+
+// Every width from one pixel to a few rows' padding, each depth, both row orders: the rows
+// decoded where the file's rows were read, in the picture's own memory, must give what a
+// straightforward decoding gives; the last pixels of each row and the last row are where a
+// decoding in place would overwrite file bytes it has yet to read.
+std::vector<std::uint32_t> expectedPixels(int width, int height) {
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            pixels.push_back(0xFF000000u | static_cast<std::uint32_t>(x * 37 + y * 101) *
+                                               2654435761u % 0xFFFFFFu);
+        }
+    }
+    return pixels;
+}
+
+std::string fileOf(int width, int height, int depth, bool topDown) {
+    const std::vector<std::uint32_t> pixels = expectedPixels(width, height);
+    std::vector<std::uint32_t> table;
+    if (depth == 8) {
+        table.assign(pixels.begin(), pixels.end());  // one colour per pixel, index = position
+        for (std::uint32_t& c : table) {
+            c &= 0xFFFFFF;
+        }
+    }
+    std::string file = headers(width, topDown ? -height : height, depth, table);
+    for (int r = 0; r < height; ++r) {
+        const int y = topDown ? r : height - 1 - r;
+        std::string row;
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t c = pixels[static_cast<std::size_t>(y * width + x)];
+            if (depth == 8) {
+                row += static_cast<char>(y * width + x);
+            } else {
+                row += static_cast<char>(c & 0xFF);
+                row += static_cast<char>(c >> 8 & 0xFF);
+                row += static_cast<char>(c >> 16 & 0xFF);
+                if (depth == 32) {
+                    row += '\0';
+                }
+            }
+        }
+        row.resize((row.size() + 3) / 4 * 4, '\0');
+        file += row;
+    }
+    return file;
+}
+
+TEST(BitmapFile, ReadFromItsFileTheSamePictureAsFromItsBytes) {
+    const std::string path = ::testing::TempDir() + "orvane_bitmap_file.bmp";
+    for (const int depth : {8, 24, 32}) {
+        for (int width = 1; width <= 9; ++width) {
+            for (const int height : {1, 2, 3}) {
+                if (depth == 8 && width * height > 256) {
+                    continue;
+                }
+                for (const bool topDown : {false, true}) {
+                    const std::string bytes = fileOf(width, height, depth, topDown);
+                    std::FILE* f = std::fopen(path.c_str(), "wb");
+                    ASSERT_NE(f, nullptr);
+                    std::fwrite(bytes.data(), 1, bytes.size(), f);
+                    std::fclose(f);
+                    const std::string what = std::to_string(depth) + " bits, " +
+                                             std::to_string(width) + "x" + std::to_string(height) +
+                                             (topDown ? " top-down" : " bottom-up");
+                    const auto fromBytes = readBitmapFile(bytes);
+                    const auto fromFile = readBitmapFileAt(path, bytes.size());
+                    ASSERT_TRUE(fromBytes) << what;
+                    ASSERT_TRUE(fromFile) << what;
+                    EXPECT_EQ(fromBytes->pixels, expectedPixels(width, height)) << what;
+                    EXPECT_EQ(fromFile->pixels, fromBytes->pixels) << what;
+                    EXPECT_EQ(fromFile->width, width) << what;
+                    EXPECT_EQ(fromFile->height, height) << what;
+                }
+            }
+        }
+    }
+    // A file it cannot take whole: longer than the limit, cut short, gone, a folder.
+    const std::string good = fileOf(5, 3, 24, false);
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(good.data(), 1, good.size() - 1, f);
+    std::fclose(f);
+    EXPECT_FALSE(readBitmapFileAt(path, good.size())) << "last row cut short";
+    EXPECT_FALSE(readBitmapFileAt(path, good.size() - 2)) << "longer than the limit";
+    std::remove(path.c_str());
+    EXPECT_FALSE(readBitmapFileAt(path, good.size())) << "no file";
+    EXPECT_FALSE(readBitmapFileAt(::testing::TempDir(), good.size())) << "a folder";
 }
 
 TEST(BitmapFile, TakesNoFileItCannotReadWhole) {
