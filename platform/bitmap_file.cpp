@@ -178,9 +178,13 @@ bool decode(const Layout& layout, Decoding& d) {
     if (!layout.topDown) {
         // Bottom-up in the file: the rows are turned where they lie, so that the first row to
         // decode is the picture's top one.
+        std::vector<unsigned char> spare(rowBytes);
         for (std::size_t r = 0; r < layout.rows / 2; ++r) {
-            std::swap_ranges(rows + r * rowBytes, rows + (r + 1) * rowBytes,
-                             rows + (layout.rows - 1 - r) * rowBytes);
+            unsigned char* top = rows + r * rowBytes;
+            unsigned char* bottom = rows + (layout.rows - 1 - r) * rowBytes;
+            std::memcpy(spare.data(), top, rowBytes);
+            std::memcpy(top, bottom, rowBytes);
+            std::memcpy(bottom, spare.data(), rowBytes);
         }
     }
     const auto columns = static_cast<std::size_t>(layout.width);
