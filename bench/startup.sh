@@ -14,7 +14,7 @@ set -euo pipefail
 
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$here/build-bench}"
-runs="${2:-25}"
+runs="${2:-41}"
 export QT_QPA_PLATFORM=offscreen
 
 find_program() {
