@@ -1,13 +1,12 @@
 #include "platform/bitmap_file.hpp"
 
-#include <fcntl.h>
+#include "platform/data_files.hpp"
+
 #include <sys/mman.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <bit>
-#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -35,25 +34,6 @@ std::uint16_t le16(std::string_view b, std::size_t at) {
 std::uint32_t opaque(unsigned char r, unsigned char g, unsigned char b) {
     return 0xFF000000u | static_cast<std::uint32_t>(r) << 16 | static_cast<std::uint32_t>(g) << 8 |
            b;
-}
-
-// Exactly n bytes at offset; false on an error or at the file's end (it may have been cut
-// short since its size was taken).
-bool readAt(int fd, void* to, std::size_t n, std::uint64_t offset) {
-    auto* p = static_cast<char*>(to);
-    while (n > 0) {
-        const ssize_t got = ::pread(fd, p, n, static_cast<off_t>(offset));
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            return false;
-        }
-        p += got;
-        n -= static_cast<std::size_t>(got);
-        offset += static_cast<std::uint64_t>(got);
-    }
-    return true;
 }
 
 // The first bytes of a file read for its headers and colour table (14 + at most 124 + 1024).
@@ -237,30 +217,22 @@ std::optional<BitmapPixels> readBitmapFile(std::string_view bytes) {
 }
 
 std::optional<BitmapPixels> readBitmapFileAt(const std::string& path, std::size_t maxBytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+    const ReadOnlyFile file(path);
+    const std::optional<std::uint64_t> fileSize = file.regularSize();
+    if (!fileSize || *fileSize > maxBytes) {
         return std::nullopt;
     }
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size <= 0 ||
-        static_cast<std::uint64_t>(info.st_size) > maxBytes) {
+    std::string head(static_cast<std::size_t>(std::min<std::uint64_t>(*fileSize, kHeadBytes)),
+                     '\0');
+    if (!file.readAt(head.data(), head.size(), 0)) {
         return std::nullopt;
     }
-    const auto fileSize = static_cast<std::uint64_t>(info.st_size);
-    std::string head(static_cast<std::size_t>(std::min<std::uint64_t>(fileSize, kHeadBytes)), '\0');
-    if (!readAt(fd, head.data(), head.size(), 0)) {
-        return std::nullopt;
-    }
-    const std::optional<Layout> layout = layoutOf(head, fileSize);
+    const std::optional<Layout> layout = layoutOf(head, *fileSize);
     if (!layout) {
         return std::nullopt;
     }
     Decoding d = prepare(*layout);
-    if (!readAt(fd, d.fileRows, layout->rowBytes * layout->rows, layout->pixelOffset) ||
+    if (!file.readAt(d.fileRows, layout->rowBytes * layout->rows, layout->pixelOffset) ||
         !decode(*layout, d)) {
         return std::nullopt;
     }

@@ -48,26 +48,64 @@ std::string userDataFolder() {
     return userDataFolderFrom(std::getenv("XDG_DATA_HOME"), home);
 }
 
-std::optional<std::string> readSmallFile(const std::string& path, std::size_t maxBytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+ReadOnlyFile::ReadOnlyFile(const std::string& path)
+    : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+
+ReadOnlyFile::~ReadOnlyFile() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+std::optional<std::uint64_t> ReadOnlyFile::regularSize() const {
+    struct stat info {};
+    if (fd_ < 0 || ::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size <= 0) {
         return std::nullopt;
     }
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
+    return static_cast<std::uint64_t>(info.st_size);
+}
+
+long ReadOnlyFile::read(void* to, std::size_t n) const {
+    for (;;) {
+        const ssize_t got = ::read(fd_, to, n);
+        if (got >= 0 || errno != EINTR) {
+            return static_cast<long>(got);
+        }
+    }
+}
+
+bool ReadOnlyFile::readAt(void* to, std::size_t n, std::uint64_t offset) const {
+    auto* p = static_cast<char*>(to);
+    while (n > 0) {
+        const ssize_t got = ::pread(fd_, p, n, static_cast<off_t>(offset));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            return false;
+        }
+        p += got;
+        n -= static_cast<std::size_t>(got);
+        offset += static_cast<std::uint64_t>(got);
+    }
+    return true;
+}
+
+std::optional<std::string> readSmallFile(const std::string& path, std::size_t maxBytes) {
+    const ReadOnlyFile file(path);
+    if (!file.isOpen()) {
+        return std::nullopt;
+    }
     // The whole file in one read into a string of its size: growing the string chunk by chunk
     // copied the splash picture (216 KB) several times over, each copy into fresh memory that
     // the kernel had to fault in page by page. The file may still change while it is read, so
     // the reading goes on until the end of the file, whatever its size was.
-    struct stat info {};
     std::string text;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
-        if (static_cast<std::uint64_t>(info.st_size) > maxBytes) {
+    if (const std::optional<std::uint64_t> size = file.regularSize()) {
+        if (*size > maxBytes) {
             return std::nullopt;
         }
-        text.resize(static_cast<std::size_t>(info.st_size) + 1);
+        text.resize(static_cast<std::size_t>(*size) + 1);
     } else {
         text.resize(4096);
     }
@@ -79,11 +117,8 @@ std::optional<std::string> readSmallFile(const std::string& path, std::size_t ma
             }
             text.resize(std::min(text.size() * 2, maxBytes + 1));
         }
-        const ssize_t got = ::read(fd, text.data() + have, text.size() - have);
+        const long got = file.read(text.data() + have, text.size() - have);
         if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
             return std::nullopt;
         }
         if (got == 0) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,5 +28,27 @@ std::optional<std::string> readDataFile(const std::vector<std::string>& folders,
 
 // A file read whole, or nothing when it cannot be opened or read or is longer than maxBytes.
 std::optional<std::string> readSmallFile(const std::string& path, std::size_t maxBytes);
+
+// A file open for reading, closed when this goes.
+class ReadOnlyFile {
+  public:
+    explicit ReadOnlyFile(const std::string& path);
+    ~ReadOnlyFile();
+    ReadOnlyFile(const ReadOnlyFile&) = delete;
+    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+
+    bool isOpen() const { return fd_ >= 0; }
+    // The size of a regular file; nothing for anything else (a device, a pipe, a file whose size
+    // the kernel does not know ahead, such as those under /proc report 0).
+    std::optional<std::uint64_t> regularSize() const;
+    // Up to n bytes from where the last read ended; 0 at the end; -1 on an error.
+    long read(void* to, std::size_t n) const;
+    // Exactly n bytes at offset; false on an error or at the file's end (it may have been cut
+    // short since its size was taken).
+    bool readAt(void* to, std::size_t n, std::uint64_t offset) const;
+
+  private:
+    int fd_;
+};
 
 }  // namespace orvane
