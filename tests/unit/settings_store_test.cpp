@@ -331,44 +331,70 @@ TEST(SettingsMessages, FailedCloseAtSaveIsReportedForEachKey) {
     EXPECT_EQ(window.messages, (std::vector<std::string>{kClose, kClose}));
 }
 
-// The variation model's choice came after the first release: every way it can be absent or
-// unreadable means the regional model, and none of them adds a message to the store's own.
-TEST(SettingsVarModel, StoredChoiceLoadsAndAnythingElseMeansRegionalSilently) {
+// The values that came after the first release, the variation model (regional unless a stored 1)
+// and the display (Auto unless a stored 1 or 2): every way one can be absent or unreadable gives
+// its default, and none adds a message to the store's own. A value that could not be read stays
+// as it is stored when the pilot chose nothing.
+TEST(SettingsLaterValues, StoredChoiceLoadsAndAnythingElseMeansTheDefaultSilently) {
+    using Field = std::int32_t PreferenceData::*;
+    constexpr auto kDword = RegistryValue::Type::Dword;
+    constexpr auto kString = RegistryValue::Type::String;
+    constexpr Field kVarModel = &PreferenceData::varModel;
+    constexpr Field kDisplay = &PreferenceData::display;
+    constexpr auto kAuto = static_cast<std::int32_t>(Appearance::Auto);
+    constexpr auto kDay = static_cast<std::int32_t>(Appearance::Day);
+    constexpr auto kNight = static_cast<std::int32_t>(Appearance::Night);
     const struct {
         const char* what;
+        const char* name;
+        Field field;
         bool present;
         RegistryValue::Type type;
         std::uint32_t number;
         bool failRead;
         std::int32_t loaded;
     } cases[] = {
-        {"world", true, RegistryValue::Type::Dword, 1, false, kVarModelWorld},
-        {"regional", true, RegistryValue::Type::Dword, 0, false, kVarModelRegional},
-        {"a number that is neither", true, RegistryValue::Type::Dword, 7, false, kVarModelRegional},
-        {"missing (a store from before)", false, RegistryValue::Type::Dword, 0, false,
+        {"world", "VarModel", kVarModel, true, kDword, 1, false, kVarModelWorld},
+        {"regional", "VarModel", kVarModel, true, kDword, 0, false, kVarModelRegional},
+        {"a number that is neither", "VarModel", kVarModel, true, kDword, 7, false,
          kVarModelRegional},
-        {"a string", true, RegistryValue::Type::String, 0, false, kVarModelRegional},
-        {"a failed read", true, RegistryValue::Type::Dword, 1, true, kVarModelRegional},
+        {"no model (a store from before)", "VarModel", kVarModel, false, kDword, 0, false,
+         kVarModelRegional},
+        {"a model as a string", "VarModel", kVarModel, true, kString, 0, false, kVarModelRegional},
+        {"a model that fails to read", "VarModel", kVarModel, true, kDword, 1, true,
+         kVarModelRegional},
+        {"night", "Display", kDisplay, true, kDword, 2, false, kNight},
+        {"day", "Display", kDisplay, true, kDword, 1, false, kDay},
+        {"auto", "Display", kDisplay, true, kDword, 0, false, kAuto},
+        {"a number that is no display", "Display", kDisplay, true, kDword, 9, false, kAuto},
+        {"no display (a store from before)", "Display", kDisplay, false, kDword, 0, false, kAuto},
+        {"a display as a string", "Display", kDisplay, true, kString, 0, false, kAuto},
+        {"a display that fails to read", "Display", kDisplay, true, kDword, 2, true, kAuto},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         MemoryRegistry registry;
         MessageWindow window;
-        // A store as the first release wrote it: no VarModel.
-        registry.failFromNow(RegistryOperation::Write, kPreferencesKey, "VarModel");
+        // A store as an earlier release wrote it: without the value.
+        registry.failFromNow(RegistryOperation::Write, kPreferencesKey, c.name);
         saveSettings(window, registry, PreferenceData{}, everyDefault());
-        ASSERT_EQ(registry.data().findValue(kPreferencesKey, "VarModel"), nullptr);
+        ASSERT_EQ(registry.data().findValue(kPreferencesKey, c.name), nullptr);
         if (c.present) {
-            registry.data().setValue(kPreferencesKey, {"VarModel", c.type, c.number, "world"});
+            registry.data().setValue(kPreferencesKey, {c.name, c.type, c.number, "stored"});
         }
         if (c.failRead) {
-            registry.failFromNow(RegistryOperation::Read, kPreferencesKey, "VarModel");
+            registry.failFromNow(RegistryOperation::Read, kPreferencesKey, c.name);
         }
-        PreferenceData prefs{0, 0, kVarModelWorld};
+        // Neither value at its default before the load, so that the load is seen to set it.
+        PreferenceData prefs{0, 0, kVarModelWorld, kDay};
         DefaultData d;
-        loadSettings(window, registry, prefs, d);
+        const UnreadSettings unread = loadSettings(window, registry, prefs, d);
         EXPECT_TRUE(window.messages.empty());
-        EXPECT_EQ(prefs.varModel, c.loaded);
+        EXPECT_EQ(prefs.*c.field, c.loaded);
+        if (c.failRead) {
+            saveSettings(window, registry, prefs, d, &unread);
+            EXPECT_EQ(registry.data().findValue(kPreferencesKey, c.name)->dword, c.number);
+        }
     }
 }
 
@@ -381,59 +407,6 @@ TEST(SettingsVarModel, SavedWithThePreferencesAndAFailedWriteSaysNothing) {
     saveSettings(window, registry, PreferenceData{0, 0, kVarModelRegional}, everyDefault());
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(stored(registry, kPreferencesKey, "VarModel"), 1u);
-}
-
-}  // namespace
-}  // namespace orvane
-
-namespace orvane {
-namespace {
-
-// The Display came later still: a stored 1 or 2 is Day or Night, anything else (missing, another
-// number, another type, a failed read) is Auto, and none of it adds a message to the store's own.
-TEST(SettingsDisplay, StoredChoiceLoadsAndAnythingElseMeansAutoSilently) {
-    const struct {
-        const char* what;
-        bool present;
-        RegistryValue::Type type;
-        std::uint32_t number;
-        bool failRead;
-        Appearance loaded;
-    } cases[] = {
-        {"night", true, RegistryValue::Type::Dword, 2, false, Appearance::Night},
-        {"day", true, RegistryValue::Type::Dword, 1, false, Appearance::Day},
-        {"auto", true, RegistryValue::Type::Dword, 0, false, Appearance::Auto},
-        {"a number that is none", true, RegistryValue::Type::Dword, 9, false, Appearance::Auto},
-        {"missing (a store from before)", false, RegistryValue::Type::Dword, 0, false,
-         Appearance::Auto},
-        {"a string", true, RegistryValue::Type::String, 0, false, Appearance::Auto},
-        {"a failed read", true, RegistryValue::Type::Dword, 2, true, Appearance::Auto},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        MemoryRegistry registry;
-        MessageWindow window;
-        registry.failFromNow(RegistryOperation::Write, kPreferencesKey, "Display");
-        saveSettings(window, registry, PreferenceData{}, everyDefault());
-        ASSERT_EQ(registry.data().findValue(kPreferencesKey, "Display"), nullptr);
-        if (c.present) {
-            registry.data().setValue(kPreferencesKey, {"Display", c.type, c.number, "night"});
-        }
-        if (c.failRead) {
-            registry.failFromNow(RegistryOperation::Read, kPreferencesKey, "Display");
-        }
-        PreferenceData prefs;
-        prefs.display = static_cast<std::int32_t>(Appearance::Day);
-        DefaultData d;
-        const UnreadSettings unread = loadSettings(window, registry, prefs, d);
-        EXPECT_TRUE(window.messages.empty());
-        EXPECT_EQ(prefs.display, static_cast<std::int32_t>(c.loaded));
-        // A value that could not be read is left as it is stored when the pilot chose nothing.
-        if (c.failRead) {
-            saveSettings(window, registry, prefs, d, &unread);
-            EXPECT_EQ(registry.data().findValue(kPreferencesKey, "Display")->dword, 2u);
-        }
-    }
 }
 
 }  // namespace
