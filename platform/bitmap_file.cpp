@@ -124,11 +124,15 @@ struct Decoding {
 // for the one call. Nothing happens where the kernel cannot do it; the faults then come as before.
 void prefault(void* buffer, std::size_t bytes) {
 #ifdef MADV_POPULATE_WRITE
-    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const long pageSize = ::sysconf(_SC_PAGESIZE);
+    if (pageSize <= 0) {
+        return;
+    }
+    const auto page = static_cast<std::uintptr_t>(pageSize);
     const auto begin = reinterpret_cast<std::uintptr_t>(buffer);
     const std::uintptr_t first = (begin + page - 1) / page * page;
     const std::uintptr_t last = (begin + bytes) / page * page;
-    if (page > 0 && last > first) {
+    if (last > first) {
         ::madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
     }
 #else

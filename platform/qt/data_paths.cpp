@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "platform/bitmap_file.hpp"
-#include "platform/data_files.hpp"
 
 namespace orvane {
 
